@@ -1,0 +1,89 @@
+// Renders every screen of Parlivo to a PNG file, offscreen, over a small sample database:
+//   QT_QPA_PLATFORM=offscreen render_screens OUTPUT_FOLDER
+#include "app/startup.h"
+#include "store/data_control.h"
+#include "store/database.h"
+#include "store/schema.h"
+#include "ui/screen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+void add_record(store::DataControl &binding, const QString &table,
+                const QList<QPair<QString, QString>> &fields) {
+    binding.setRecordSource(table);
+    binding.refresh();
+    binding.recordset().addNew();
+    for (const auto &[column, value] : fields) {
+        binding.recordset().setField(column, value);
+    }
+    binding.recordset().update();
+}
+
+void add_sample_course(store::DataControl &binding, int id, const QString &name) {
+    const QStringList &columns = store::courseinfo_columns();
+    const int pars[] = {4, 5, 3, 4, 4, 3, 5, 4, 4};
+    QList<QPair<QString, QString>> fields{
+        {"course_id", QString::number(id)}, {"course_name", name}, {"course_size", "True"}};
+    for (int first : {3, 53}) {
+        int totals[4] = {};
+        for (int hole = 0; hole < 9; ++hole) {
+            const int blue = 120 * pars[hole] - 60 + 7 * hole;
+            const int values[] = {blue, blue - 25, blue - 55, pars[hole], 2 * hole + 1};
+            for (int j = 0; j < 5; ++j) {
+                fields << qMakePair(columns.at(first + 5 * hole + j), QString::number(values[j]));
+                if (j < 4) {
+                    totals[j] += values[j];
+                }
+            }
+        }
+        for (int j = 0; j < 5; ++j) {
+            fields << qMakePair(columns.at(first + 45 + j), QString::number(j < 4 ? totals[j] : 0));
+        }
+    }
+    add_record(binding, "courseinfo", fields);
+}
+
+void seed(const QString &folder) {
+    store::prepare_database(folder);
+    store::DataControl binding(nullptr);
+    binding.setDatabaseName(QDir(folder).filePath(store::database_file_name));
+    add_sample_course(binding, 0, "Cedar Hollow");
+    add_sample_course(binding, 1, "Pine Ridge");
+    for (const char *name : {"Ann O'Neil", "Jürgen Müller", "Sam Snead"}) {
+        add_record(binding, "golfers", {{"golfer_name", QString::fromUtf8(name)}});
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: render_screens OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    output.mkpath(QStringLiteral("."));
+    QTemporaryDir folder;
+    seed(folder.path());
+    if (!app::start(folder.path())) {
+        return 1;
+    }
+    const QStringList screens{"frmMain",       "frmGolfer", "frmCourse", "frmNewCourse",
+                              "frmScoreround", "frmStats",  "frmAbout"};
+    for (const QString &name : screens) {
+        ui::Screen *screen = ui::screen(name);
+        screen->showScreen();
+        QApplication::processEvents();
+        const QString file = output.filePath(name + QStringLiteral(".png"));
+        screen->grab().save(file);
+        QTextStream(stdout) << file << '\n';
+    }
+    app::shut_down();
+    return 0;
+}
