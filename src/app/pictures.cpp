@@ -51,8 +51,7 @@ QLinearGradient vertical_gradient(qreal top, qreal bottom, const QColor &from, c
     return gradient;
 }
 
-QLinearGradient horizontal_gradient(qreal left, qreal right, const QColor &from,
-                                    const QColor &to) {
+QLinearGradient horizontal_gradient(qreal left, qreal right, const QColor &from, const QColor &to) {
     QLinearGradient gradient(left, 0, right, 0);
     gradient.setColorAt(0, from);
     gradient.setColorAt(1, to);
@@ -81,6 +80,12 @@ QPainterPath rect_path(const QRectF &rect) {
     return path;
 }
 
+QPainterPath rounded_rect_path(const QRectF &rect, qreal radius) {
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
 QPainterPath polyline(std::initializer_list<QPointF> points) {
     QPainterPath path;
     for (const QPointF &point : points) {
@@ -100,8 +105,7 @@ void stroke(QPainter &p, const QPainterPath &path, const QBrush &brush, qreal wi
     p.restore();
 }
 
-QPainterPath text_path(const QString &text, const QString &family, int pixel_size,
-                       QPointF centre) {
+QPainterPath text_path(const QString &text, const QString &family, int pixel_size, QPointF centre) {
     QFont font(family);
     font.setPixelSize(pixel_size);
     font.setBold(true);
@@ -164,7 +168,8 @@ void draw_ball(QPainter &p, QPointF centre, qreal radius) {
     p.drawEllipse(centre, radius, radius);
     if (radius >= 6)
         draw_dimples(p, centre, radius);
-    draw_glow(p, centre + QPointF(-0.38, -0.42) * radius, radius * 0.38, QColor(255, 255, 255, 220));
+    draw_glow(p, centre + QPointF(-0.38, -0.42) * radius, radius * 0.38,
+              QColor(255, 255, 255, 220));
 }
 
 // A wooden tee seen from the side; the ball sits in the dish at cup_centre.
@@ -195,8 +200,7 @@ void draw_tuft(QPainter &p, QPointF foot, qreal width) {
         const QPointF tip(base + k * width * 0.12, foot.y() - width * (0.55 + 0.12 * (k % 2)));
         blades.moveTo(base - width * 0.07, foot.y());
         blades.quadTo(base, foot.y() - width * 0.3, tip.x(), tip.y());
-        blades.quadTo(base + width * 0.02, foot.y() - width * 0.25, base + width * 0.07,
-                      foot.y());
+        blades.quadTo(base + width * 0.02, foot.y() - width * 0.25, base + width * 0.07, foot.y());
     }
     p.setBrush(vertical_gradient(foot.y() - width * 0.7, foot.y(), grass_light, grass_dark));
     p.drawPath(blades);
@@ -256,16 +260,14 @@ void draw_cloud(QPainter &p, QPointF centre, qreal size) {
 void draw_tree(QPainter &p, QPointF foot, qreal height) {
     p.setBrush(horizontal_gradient(foot.x() - height * 0.05, foot.x() + height * 0.05,
                                    bark.lighter(130), bark));
-    p.drawRect(QRectF(foot.x() - height * 0.05, foot.y() - height * 0.5, height * 0.1,
-                      height * 0.5));
+    p.drawRect(
+        QRectF(foot.x() - height * 0.05, foot.y() - height * 0.5, height * 0.1, height * 0.5));
     QPainterPath crown;
     crown.setFillRule(Qt::WindingFill);
     const QPointF middle = foot - QPointF(0, height * 0.62);
     crown.addEllipse(middle + QPointF(0, -height * 0.12), height * 0.27, height * 0.27);
-    crown.addEllipse(middle + QPointF(-height * 0.16, height * 0.06), height * 0.24,
-                     height * 0.22);
-    crown.addEllipse(middle + QPointF(height * 0.16, height * 0.07), height * 0.24,
-                     height * 0.21);
+    crown.addEllipse(middle + QPointF(-height * 0.16, height * 0.06), height * 0.24, height * 0.22);
+    crown.addEllipse(middle + QPointF(height * 0.16, height * 0.07), height * 0.24, height * 0.21);
     p.setBrush(rounded_light(middle, height * 0.45, grass_light, grass, grass_dark));
     p.drawPath(crown.simplified());
 }
@@ -302,23 +304,22 @@ void draw_sky(QPainter &p, const QRectF &area, qreal horizon, const QColor &low 
 
 void draw_rolling_ground(QPainter &p, qreal width, qreal bottom, qreal ground) {
     p.setBrush(vertical_gradient(ground - 24, ground, haze, grass_light));
-    p.drawPath(hill_path(width, ground - 12, QPointF(width * 0.68, ground - 22), ground - 8,
-                         bottom));
-    p.setBrush(vertical_gradient(ground - 8, bottom, grass_light, grass_dark));
     p.drawPath(
-        hill_path(width, ground - 3, QPointF(width * 0.28, ground - 8), ground + 1, bottom));
+        hill_path(width, ground - 12, QPointF(width * 0.68, ground - 22), ground - 8, bottom));
+    p.setBrush(vertical_gradient(ground - 8, bottom, grass_light, grass_dark));
+    p.drawPath(hill_path(width, ground - 3, QPointF(width * 0.28, ground - 8), ground + 1, bottom));
 }
 
 // Horizontal bands across a mown strip, closer together towards the horizon.
-void draw_mowing_bands(QPainter &p, const QPainterPath &strip, qreal far_y, qreal near_y,
-                       int bands, const QColor &colour) {
+void draw_mowing_bands(QPainter &p, const QPainterPath &strip, qreal far_y, qreal near_y, int bands,
+                       const QColor &colour) {
     const QRectF bounds = strip.boundingRect();
     p.setBrush(colour);
     for (int k = 0; k < bands; k += 2) {
         const qreal top = far_y + (near_y - far_y) * std::pow(qreal(k) / bands, 1.7);
         const qreal bottom = far_y + (near_y - far_y) * std::pow(qreal(k + 1) / bands, 1.7);
-        p.drawPath(strip.intersected(
-            rect_path(QRectF(bounds.left(), top, bounds.width(), bottom - top))));
+        p.drawPath(
+            strip.intersected(rect_path(QRectF(bounds.left(), top, bounds.width(), bottom - top))));
     }
 }
 
@@ -359,13 +360,12 @@ void draw_bunker(QPainter &p, QPointF centre, qreal rx, qreal ry) {
 // The faces are rounded cards; drawing happens on the full rectangle and the corners are
 // cut afterwards so their edge stays antialiased.
 QPainterPath face_outline() {
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0.5, 0.5, face_size.width() - 1, face_size.height() - 1),
-                           10, 10);
-    return outline;
+    return rounded_rect_path(QRectF(0.5, 0.5, face_size.width() - 1, face_size.height() - 1), 10);
 }
 
-QRectF face_rect() { return QRectF(QPointF(0, 0), face_size); }
+QRectF face_rect() {
+    return QRectF(QPointF(0, 0), face_size);
+}
 
 void finish_face(QPainter &p) {
     const QPainterPath outline = face_outline();
@@ -480,14 +480,14 @@ void draw_score_rows(QPainter &p, const QRectF &rows, int filled) {
 }
 
 void draw_scorecard(QPainter &p, const QRectF &card, int filled) {
-    draw_shadow(p, card.center() + QPointF(2, 3), card.width() * 0.62, card.height() * 0.58,
-                70);
+    draw_shadow(p, card.center() + QPointF(2, 3), card.width() * 0.62, card.height() * 0.58, 70);
     p.setBrush(vertical_gradient(card.top(), card.bottom(), white, mist));
     p.drawRoundedRect(card, 3, 3);
     const qreal header = card.height() * 0.15;
     QPainterPath top_band;
     top_band.addRoundedRect(card, 3, 3);
-    top_band = top_band.intersected(rect_path(QRectF(card.topLeft(), QSizeF(card.width(), header))));
+    top_band =
+        top_band.intersected(rect_path(QRectF(card.topLeft(), QSizeF(card.width(), header))));
     p.setBrush(vertical_gradient(card.top(), card.top() + header, grass, grass_dark));
     p.drawPath(top_band);
     p.setBrush(white);
@@ -604,10 +604,8 @@ void draw_wheel(QPainter &p, QPointF centre, qreal radius) {
     p.drawEllipse(centre, radius * 0.15, radius * 0.15);
 }
 
-// A golf cart from the side, heading right; origin is the ground under its back end.
-void draw_cart(QPainter &p, QPointF origin) {
-    p.save();
-    p.translate(origin);
+// A golf cart from the side, heading right, with the ground under its back end at the origin.
+void draw_cart(QPainter &p) {
     draw_shadow(p, QPointF(27, 0), 28, 2.5);
     // the bag strapped on the back
     p.setBrush(horizontal_gradient(-2, 6, gold_light, gold_deep));
@@ -646,17 +644,28 @@ void draw_cart(QPainter &p, QPointF origin) {
     p.drawEllipse(QPointF(51.5, -13.5), 1.3, 1.3);
     draw_wheel(p, QPointF(12, -6), 6);
     draw_wheel(p, QPointF(42, -6), 6);
-    p.restore();
+}
+
+// Three birds heading home in the evening.
+void draw_birds(QPainter &p) {
+    for (const QPointF &bird : {QPointF(50, 44), QPointF(60, 38), QPointF(57, 50)}) {
+        QPainterPath wings;
+        wings.moveTo(bird + QPointF(-3.5, -1));
+        wings.quadTo(bird + QPointF(-1.5, -2.5), bird);
+        wings.quadTo(bird + QPointF(1.5, -2.5), bird + QPointF(3.5, -1));
+        stroke(p, wings, with_alpha(forest, 200), 0.9);
+    }
 }
 
 void draw_bye_face(QPainter &p) {
     const qreal horizon = 92;
-    draw_sky(p, face_rect(), horizon, sunset);
-    const QPointF sun(66, 86);
+    draw_sky(p, face_rect(), horizon - 14, sunset);
+    const QPointF sun(62, 74);
     draw_glow(p, sun, 26, with_alpha(gold_light, 210));
     p.setBrush(rounded_light(sun, 10, gold_light, gold, gold));
     p.drawEllipse(sun, 10, 10);
     draw_cloud(p, QPointF(24, 24), 7);
+    draw_birds(p);
     draw_rolling_ground(p, face_size.width(), face_size.height(), horizon + 6);
     QPainterPath cart_path;
     cart_path.moveTo(0, 104);
@@ -668,13 +677,12 @@ void draw_bye_face(QPainter &p) {
     p.drawPath(cart_path);
     for (int k = 0; k < 3; ++k) {
         const qreal y = 78 + k * 7;
-        stroke(p, polyline({{3.0 + k * 2, y}, {11.0 + k * 2, y}}), QColor(255, 255, 255, 200),
-               1.4);
+        stroke(p, polyline({{3.0 + k * 2, y}, {11.0 + k * 2, y}}), QColor(255, 255, 255, 200), 1.4);
     }
     p.save();
-    p.translate(17, 106);
-    p.scale(0.78, 0.78);
-    draw_cart(p, QPointF(0, 0));
+    p.translate(15, 106);
+    p.scale(0.84, 0.84);
+    draw_cart(p);
     p.restore();
     finish_face(p);
 }
@@ -699,8 +707,7 @@ QPainterPath shield_path(const QRectF &box) {
     shield.quadTo(box.center().x(), box.top() - box.height() * 0.08, box.right(),
                   box.top() + box.height() * 0.08);
     shield.lineTo(box.right(), shoulder);
-    shield.quadTo(box.right(), box.bottom() - box.height() * 0.12, box.center().x(),
-                  box.bottom());
+    shield.quadTo(box.right(), box.bottom() - box.height() * 0.12, box.center().x(), box.bottom());
     shield.quadTo(box.left(), box.bottom() - box.height() * 0.12, box.left(), shoulder);
     shield.closeSubpath();
     return shield;
@@ -723,16 +730,10 @@ void draw_club(QPainter &p, QPointF grip, QPointF head, bool head_to_right) {
 }
 
 void draw_logo(QPainter &p) {
-    p.setBrush(rounded_light(QPointF(42.5, 50), 80, grass_dark.lighter(120), forest,
-                             forest.darker(140)));
+    p.setBrush(
+        rounded_light(QPointF(42.5, 50), 80, grass_dark.lighter(120), forest, forest.darker(140)));
     p.drawRect(face_rect());
-    stroke(p,
-           [] {
-               QPainterPath frame;
-               frame.addRoundedRect(QRectF(4, 4, 77, 114), 7, 7);
-               return frame;
-           }(),
-           with_alpha(gold, 200), 0.8);
+    stroke(p, rounded_rect_path(QRectF(4, 4, 77, 114), 7), with_alpha(gold, 200), 0.8);
 
     const QPainterPath shield = shield_path(QRectF(17, 11, 51, 62));
     p.setBrush(vertical_gradient(11, 73, sky_high.lighter(115), sky_low));
@@ -760,8 +761,6 @@ void draw_logo(QPainter &p) {
     finish_face(p);
 }
 
-QRectF banner_rect() { return face_rect(); }
-
 QPainterPath winding_fairway() {
     QPainterPath fairway;
     fairway.moveTo(14, 122);
@@ -777,8 +776,7 @@ QPainterPath winding_fairway() {
 void draw_pond(QPainter &p, QPointF centre, qreal rx, qreal ry) {
     p.setBrush(grass_dark);
     p.drawEllipse(centre + QPointF(0, 0.6), rx + 1.2, ry + 1);
-    p.setBrush(vertical_gradient(centre.y() - ry, centre.y() + ry, water.darker(115),
-                                 sky_low));
+    p.setBrush(vertical_gradient(centre.y() - ry, centre.y() + ry, water.darker(115), sky_low));
     p.drawEllipse(centre, rx, ry);
     p.save();
     p.setPen(QPen(QColor(255, 255, 255, 170), 0.8, Qt::SolidLine, Qt::RoundCap));
@@ -789,7 +787,7 @@ void draw_pond(QPainter &p, QPointF centre, qreal rx, qreal ry) {
 
 void draw_fairway_banner(QPainter &p) {
     const qreal horizon = 46;
-    draw_sky(p, banner_rect(), horizon);
+    draw_sky(p, face_rect(), horizon);
     draw_cloud(p, QPointF(20, 14), 8);
     draw_cloud(p, QPointF(70, 28), 5);
     p.setBrush(vertical_gradient(horizon - 10, horizon, haze.lighter(108), haze));
@@ -806,7 +804,7 @@ void draw_fairway_banner(QPainter &p) {
     draw_tree(p, QPointF(80, 76), 22);
 }
 
-// A block-shaped tee marker, gold on top.
+// A round gold tee marker, as set out on either side of the tee box.
 void draw_tee_marker(QPainter &p, QPointF centre, qreal radius) {
     draw_shadow(p, centre + QPointF(1.5, radius * 0.9), radius * 1.4, radius * 0.35);
     p.setBrush(rounded_light(centre, radius, gold_light, gold, gold_deep));
@@ -815,13 +813,14 @@ void draw_tee_marker(QPainter &p, QPointF centre, qreal radius) {
 
 void draw_tee_banner(QPainter &p) {
     const qreal horizon = 44;
-    draw_sky(p, banner_rect(), horizon);
+    draw_sky(p, face_rect(), horizon);
     draw_cloud(p, QPointF(62, 14), 8);
     draw_cloud(p, QPointF(16, 30), 5);
     draw_tree_line(p, 0, 85, horizon + 3, 11, tree_line);
     p.setBrush(vertical_gradient(horizon, 122, grass, grass_dark));
     p.drawRect(QRectF(0, horizon + 1, 85, 122 - horizon));
-    const QPainterPath fairway = polyline({{36, horizon + 3}, {50, horizon + 3}, {92, 96}, {-8, 96}});
+    const QPainterPath fairway =
+        polyline({{36, horizon + 3}, {50, horizon + 3}, {92, 96}, {-8, 96}});
     draw_fairway(p, fairway, horizon + 3, 96);
     draw_putting_green(p, QPointF(43, horizon + 4), 6, 1.6);
     draw_flag(p, QPointF(44, horizon + 4), 9);
@@ -848,8 +847,8 @@ void draw_iron(QPainter &p, QPointF from, QPointF head, qreal side) {
 }
 
 // A knitted cover on a wood: a bulb on a sock, leaning out of the bag at the angle.
-void draw_head_cover(QPainter &p, QPointF collar, qreal angle, const QColor &lit,
-                     const QColor &mid, const QColor &dark, const QColor &pompom) {
+void draw_head_cover(QPainter &p, QPointF collar, qreal angle, const QColor &lit, const QColor &mid,
+                     const QColor &dark, const QColor &pompom) {
     p.save();
     p.translate(collar);
     p.rotate(angle);
@@ -913,7 +912,7 @@ void draw_bag(QPainter &p) {
 }
 
 void draw_bag_banner(QPainter &p) {
-    draw_sky(p, banner_rect(), 98);
+    draw_sky(p, face_rect(), 98);
     draw_cloud(p, QPointF(20, 14), 7);
     draw_cloud(p, QPointF(72, 46), 5);
     draw_tree(p, QPointF(74, 94), 34);
@@ -926,7 +925,7 @@ void draw_bag_banner(QPainter &p) {
 
 void draw_putting_banner(QPainter &p) {
     const qreal horizon = 42;
-    draw_sky(p, banner_rect(), horizon);
+    draw_sky(p, face_rect(), horizon);
     draw_cloud(p, QPointF(18, 12), 6);
     draw_tree_line(p, 0, 85, horizon + 4, 22, tree_line);
     QPainterPath surface;
@@ -935,7 +934,8 @@ void draw_putting_banner(QPainter &p) {
     surface.lineTo(85, 122);
     surface.lineTo(0, 122);
     surface.closeSubpath();
-    p.setBrush(vertical_gradient(horizon, 122, putting_green.lighter(108), QColor(0x7E, 0xC9, 0x55)));
+    p.setBrush(
+        vertical_gradient(horizon, 122, putting_green.lighter(108), QColor(0x7E, 0xC9, 0x55)));
     p.drawPath(surface);
     draw_mowing_bands(p, surface, horizon, 122, 10, with_alpha(white, 28));
     draw_cup(p, QPointF(50, 92), 11, 3.6);
@@ -981,7 +981,7 @@ void draw_clubhouse(QPainter &p) {
 }
 
 void draw_clubhouse_banner(QPainter &p) {
-    draw_sky(p, banner_rect(), 92);
+    draw_sky(p, face_rect(), 92);
     draw_cloud(p, QPointF(64, 16), 7);
     draw_tree(p, QPointF(9, 82), 38);
     draw_tree(p, QPointF(78, 80), 34);
@@ -1007,16 +1007,16 @@ void draw_about_strip(QPainter &p) {
     p.setBrush(vertical_gradient(40, horizon, haze.lighter(108), haze));
     p.drawPath(hill_path(width, 54, QPointF(180, 38), 50, horizon + 4));
     draw_tree_line(p, 0, width, horizon + 2, 16, tree_line);
-    for (qreal x : {40.0, 150.0, 300.0, 370.0})
-        draw_tree(p, QPointF(x, horizon + 4), 34 + std::fmod(x, 7) * 2);
+    for (const QPointF &tree :
+         {QPointF(40, 44), QPointF(150, 38), QPointF(300, 46), QPointF(370, 42)})
+        draw_tree(p, QPointF(tree.x(), horizon + 4), tree.y());
 
-    QPainterPath ground = rect_path(QRectF(0, horizon + 2, width, height - horizon));
     p.setBrush(vertical_gradient(horizon, height, grass_light, grass));
-    p.drawPath(ground);
+    p.drawRect(QRectF(0, horizon + 2, width, height - horizon));
     p.setBrush(QColor(0x8B, 0xD6, 0x60));
     for (qreal x = -20; x < 380; x += 56)
-        p.drawPath(polyline({{x + 12, horizon + 2}, {x + 40, horizon + 2}, {x + 28, height},
-                             {x, height}}));
+        p.drawPath(polyline(
+            {{x + 12, horizon + 2}, {x + 40, horizon + 2}, {x + 28, height}, {x, height}}));
     p.setBrush(grass_dark);
     p.drawRect(QRectF(0, horizon, width, 2.5));
     draw_bunker(p, QPointF(330, horizon + 9), 18, 3.5);
@@ -1055,9 +1055,9 @@ QPixmap render(QSize size, void (*draw)(QPainter &)) {
 
 QPixmap image_list_picture(int position) {
     static const std::array<void (*)(QPainter &), 13> drawings = {
-        draw_about_face,     draw_golfer_face,   draw_round_face,       draw_courses_face,
-        draw_stats_face,     draw_bye_face,      draw_help_face,        draw_logo,
-        draw_fairway_banner, draw_tee_banner,    draw_bag_banner,       draw_putting_banner,
+        draw_about_face,      draw_golfer_face, draw_round_face, draw_courses_face,
+        draw_stats_face,      draw_bye_face,    draw_help_face,  draw_logo,
+        draw_fairway_banner,  draw_tee_banner,  draw_bag_banner, draw_putting_banner,
         draw_clubhouse_banner};
     if (position < 1 || position > int(drawings.size()))
         return QPixmap();

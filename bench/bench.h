@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// Makes an application folder's database with the given numbers of courses (at most 50),
+// golfers and rounds, written through the store as the program writes them. Rounds go to
+// golfers in turn and to courses in turn.
+void make_bench_database(const QString &folder, int courses, int golfers, qint64 rounds);
+
+// Runs `measure` `runs` times and returns the median, in milliseconds.
+double median_ms(int runs, const std::function<double()> &measure);
+
+// One measurement the benchmark program offers: `parlivo_bench NAME ARGS...`.
+struct BenchCommand {
+    const char *name;
+    const char *usage;
+    int (*run)(const QStringList &args);
+};
+
+int bench_startup(const QStringList &args);
