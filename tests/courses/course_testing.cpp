@@ -6,10 +6,13 @@
 #include "store/database.h"
 #include "store/schema.h"
 #include "support/test_app.h"
+#include "ui/controls.h"
 #include "ui/screen.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace course_testing {
@@ -39,6 +42,30 @@ void type_into(QLineEdit *box, const QString &keys) {
     box->clearFocus();
     box->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(box, keys);
+}
+
+ui::TextBox *grid(const char *column, int row) {
+    return editor()->control<ui::TextBox>(QLatin1String(column), row);
+}
+
+QPushButton *button(const char *name) {
+    return editor()->control<QPushButton>(QLatin1String(name));
+}
+
+void choose(const char *options, int index) {
+    editor()->control<QRadioButton>(ui::Screen::indexed(QLatin1String(options), index))->click();
+}
+
+bool grid_is_zero() {
+    for (int row = 0; row < 10; ++row) {
+        for (const char *column : {"yb1", "yw1", "yr1", "p1", "h1"}) {
+            const bool hasBox = row < 9 || QLatin1String(column) != QLatin1String("h1");
+            if (hasBox && grid(column, row)->text() != QLatin1String("0")) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 QList<QStringList> stored_courses(const testing::AppFolder &folder) {
