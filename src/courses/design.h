@@ -1,7 +1,6 @@
 #pragma once
 
 class QLabel;
-class QWidget;
 
 // The look shared by the course screens. Colours are &HBBGGRR, as ui::set_background takes.
 namespace course_design {
