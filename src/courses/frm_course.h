@@ -2,7 +2,10 @@
 
 #include "ui/screen.h"
 
-// The course card viewer.
+class QGridLayout;
+struct CardRow;
+
+// The course card viewer: a catalogue course, nine holes at a time.
 class FrmCourse : public ui::Screen {
     Q_OBJECT
 
@@ -11,4 +14,16 @@ class FrmCourse : public ui::Screen {
 
   protected:
     void load() override;
+    void activate() override;
+
+  private:
+    QLayout *buildTop();
+    QWidget *buildCard();
+    void addCardRow(QGridLayout *card, const CardRow &row);
+    void addGreenRow(QGridLayout *card, int row);
+    QLayout *buildButtons();
+
+    void showNineCaptions(bool backNine);
+    void cboCourseClick();
+    void cmdNineClick();
 };
