@@ -20,3 +20,4 @@ struct BenchCommand {
 };
 
 int bench_startup(const QStringList &args);
+int bench_course_save(const QStringList &args);

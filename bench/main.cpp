@@ -11,6 +11,7 @@ namespace {
 const BenchCommand commands[] = {
     {"startup", "COURSES GOLFERS ROUNDS [RUNS]", bench_startup},
     {"startup-child", "FOLDER (used by startup)", bench_startup_child},
+    {"course-save", "[RUNS]", bench_course_save},
 };
 
 int usage() {
