@@ -123,7 +123,7 @@ QWidget *FrmScoreround::buildHeader() {
     imgAd2 = new QLabel(header);
     imgAd2->setObjectName(QStringLiteral("imgAd2"));
 
-    QFont listFont(QStringLiteral("Arial"), 11, QFont::Bold);
+    header->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     cboCourse = new ui::ComboList(header, QStringLiteral("cboCourse"), false,
                                   QStringLiteral("Select Course"));
     cboPlayer = new ui::ComboList(header, QStringLiteral("cboPlayer"), true,
@@ -132,10 +132,6 @@ QWidget *FrmScoreround::buildHeader() {
     lblDate->setObjectName(QStringLiteral("lblDate"));
     ui::set_foreground(lblDate, white);
     txtDate = new ui::TextBox(header, QStringLiteral("txtDate"));
-    for (QWidget *each : {static_cast<QWidget *>(cboCourse), static_cast<QWidget *>(cboPlayer),
-                          static_cast<QWidget *>(lblDate), static_cast<QWidget *>(txtDate)}) {
-        each->setFont(listFont);
-    }
     cboCourse->setMinimumWidth(260);
     cboPlayer->setMinimumWidth(260);
     txtDate->setFixedWidth(120);
