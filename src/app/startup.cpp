@@ -7,6 +7,7 @@
 #include "courses/frm_new_course.h"
 #include "golfers/frm_golfer.h"
 #include "rounds/frm_scoreround.h"
+#include "rounds/frm_view_pr.h"
 #include "stats/frm_stats.h"
 #include "store/database.h"
 #include "ui/screen.h"
@@ -26,6 +27,7 @@ void define_screens() {
     define<FrmCourse>("frmCourse");
     define<FrmNewCourse>("frmNewCourse");
     define<FrmScoreround>("frmScoreround");
+    define<FrmViewPR>("frmViewPR");
     define<FrmStats>("frmStats");
     define<FrmAbout>("frmAbout");
 }

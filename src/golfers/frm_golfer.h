@@ -5,8 +5,11 @@
 namespace store {
 class DataControl;
 }
+namespace ui {
+class ComboList;
+}
 
-// The golfer roster.
+// The golfer roster: golfers are added here, and deleted together with all their rounds.
 class FrmGolfer : public ui::Screen {
     Q_OBJECT
 
@@ -17,5 +20,13 @@ class FrmGolfer : public ui::Screen {
     void load() override;
 
   private:
+    QWidget *buildTitle();
+    void addGolfer();
+    void deleteGolfer();
+    bool findLastGolferNamed(const QString &name);
+    void deleteRoundsOf(const QString &name);
+    void bindTo(const QString &table);
+
     store::DataControl *datgolf;
+    ui::ComboList *cboAddGolfer;
 };
