@@ -12,6 +12,7 @@ const BenchCommand commands[] = {
     {"startup", "COURSES GOLFERS ROUNDS [RUNS]", bench_startup},
     {"startup-child", "FOLDER (used by startup)", bench_startup_child},
     {"course-save", "[RUNS]", bench_course_save},
+    {"rounds", "GOLFERS ROUNDS [RUNS]", bench_rounds},
 };
 
 int usage() {
