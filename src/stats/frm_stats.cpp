@@ -110,9 +110,9 @@ QString screen_style() {
                " border-radius: 6px; padding: 5px 14px; }"
                "QPushButton:hover { border-color: %4; }"
                "QPushButton:pressed { background: %3; }"
-               "QPushButton:disabled { color: %5; }"
+               "QPushButton:disabled { color: %3; }"
                "QComboBox { background: white; color: %2; padding: 3px 6px; }")
-        .arg(css(card), css(ink), css(rule), css(flag), css(rule));
+        .arg(css(card), css(ink), css(rule), css(flag));
 }
 
 } // namespace
