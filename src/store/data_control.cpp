@@ -112,10 +112,27 @@ bool Recordset::startCursor(const QString &sql, qint64 bound) {
     return false;
 }
 
+QString Recordset::walkSql() const {
+    QStringList read;
+    for (int index : walkColumns_) {
+        read << quoted(columns_.at(index));
+    }
+    return QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid > ?1 ORDER BY rowid")
+        .arg(read.isEmpty() ? QStringLiteral("*") : read.join(','), quoted(table_));
+}
+
+void Recordset::setWalkColumns(const QStringList &columns) {
+    QList<int> indexes;
+    for (const QString &column : columns) {
+        indexes << columnIndex(column);
+    }
+    // A walk under way goes on from the current record with the new columns.
+    closeCursor();
+    walkColumns_ = indexes;
+}
+
 void Recordset::moveFirst() {
-    const QString walk = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid")
-                             .arg(quoted(table_));
-    cursorWalks_ = startCursor(walk, std::numeric_limits<qint64>::min());
+    cursorWalks_ = startCursor(walkSql(), std::numeric_limits<qint64>::min());
     eof_ = !cursorWalks_;
 }
 
@@ -137,9 +154,7 @@ void Recordset::moveNext() {
         eof_ = true;
         return;
     }
-    const QString walk = QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid > ?1 ORDER BY rowid")
-                             .arg(quoted(table_));
-    cursorWalks_ = startCursor(walk, current_);
+    cursorWalks_ = startCursor(walkSql(), current_);
     eof_ = !cursorWalks_;
 }
 
@@ -172,7 +187,11 @@ void Recordset::requireCurrent() const {
 }
 
 int Recordset::columnIndex(const QString &column) const {
-    const int index = columnIndex_.value(column.toLower(), -1);
+    // Callers spell the names as the table does; lowering costs a copy on every field read.
+    int index = columnIndex_.value(column, -1);
+    if (index < 0) {
+        index = columnIndex_.value(column.toLower(), -1);
+    }
     if (index < 0) {
         throw Error(QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
     }
@@ -185,7 +204,7 @@ QString Recordset::field(const QString &column) {
         return pending_.value(index);
     }
     requireCurrent();
-    if (!cursor_) {
+    if (!cursor_ || cursorPosition(index) < 0) {
         const QString one =
             QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid = ?1").arg(quoted(table_));
         cursorWalks_ = false;
@@ -193,7 +212,16 @@ QString Recordset::field(const QString &column) {
             throw Error(QStringLiteral("The current record was deleted."));
         }
     }
-    return text_of(cursor_, index + 1);
+    return text_of(cursor_, cursorPosition(index));
+}
+
+// Where the column stands in the cursor's row (after the rowid); -1 when it is not read.
+int Recordset::cursorPosition(int index) const {
+    if (!cursorWalks_ || walkColumns_.isEmpty()) {
+        return index + 1;
+    }
+    const int position = walkColumns_.indexOf(index);
+    return position < 0 ? -1 : position + 1;
 }
 
 void Recordset::setField(const QString &column, const QString &value) {
