@@ -22,3 +22,4 @@ struct BenchCommand {
 int bench_startup(const QStringList &args);
 int bench_course_save(const QStringList &args);
 int bench_rounds(const QStringList &args);
+int bench_stats(const QStringList &args);

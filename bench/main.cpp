@@ -13,6 +13,7 @@ const BenchCommand commands[] = {
     {"startup-child", "FOLDER (used by startup)", bench_startup_child},
     {"course-save", "[RUNS]", bench_course_save},
     {"rounds", "GOLFERS ROUNDS [RUNS]", bench_rounds},
+    {"stats", "COURSES GOLFERS ROUNDS [RUNS]", bench_stats},
 };
 
 int usage() {
