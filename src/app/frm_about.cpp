@@ -35,6 +35,23 @@ constexpr int step = 65;
 constexpr int ball_stop = 5500;
 constexpr int tick_ms = 20;
 
+// Where the last move leaves the ball: its first position past the stop line (5561).
+constexpr int ball_last_left() {
+    int left = ball_start_left;
+    while (left < ball_stop) {
+        left += step;
+    }
+    return left;
+}
+
+// The rest of the form, in twips.
+constexpr int margin = 180;
+constexpr int help_width = 1470; // the help picture and the button's border around it
+constexpr int help_height = 2025;
+constexpr int back_width = 1800;
+constexpr int back_height = 540;
+constexpr int cup_width = 660;
+
 void place(QWidget *widget, int left, int top, int width, int height) {
     widget->setGeometry(ui::twips_to_pixels(left), ui::twips_to_pixels(top),
                         ui::twips_to_pixels(width), ui::twips_to_pixels(height));
@@ -82,9 +99,13 @@ QLabel *heading_label(QWidget *parent, const char *name, const QString &text, in
     return label;
 }
 
-const QString button_style = QStringLiteral(
-    "background: #00c000; color: white; border: 2px outset #5fdc5f; border-radius: 6px;"
-    "padding: 4px 12px;");
+// The main menu's button look.
+QString button_style(const char *kind, const char *padding) {
+    return QStringLiteral("%1 { background: #00c000; color: white; border: 2px outset #5fdc5f; "
+                          "border-radius: 6px; padding: %2; }"
+                          "%1:pressed { border-style: inset; }")
+        .arg(QLatin1String(kind), QLatin1String(padding));
+}
 
 } // namespace
 
@@ -111,10 +132,10 @@ void FrmAbout::buildScene() {
     auto *lane = new Shape(this, QStringLiteral("Shape1"), Shape::Kind::RoundedRectangle,
                            QColor(0x3C, 0xB8, 0x3C), QColor(0x1E, 0x8C, 0x1E));
     place(lane, -240, 2700, form_width + 120, 690);
-    const int cup_centre = ball_stop + step - step / 2 + ball_width / 2;
+    // Right under the ball's last position, so that hiding the ball drops it in.
     auto *cup = new Shape(this, QStringLiteral("Shape2"), Shape::Kind::Oval,
                           QColor(0x1B, 0x2A, 0x1B), QColor(0x6F, 0xD8, 0x6F));
-    place(cup, cup_centre - 330, 3090, 660, 210);
+    place(cup, ball_last_left() + (ball_width - cup_width) / 2, 3090, cup_width, 210);
 
     picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
@@ -136,7 +157,7 @@ void FrmAbout::buildScene() {
 void FrmAbout::buildHeading() {
     QLabel *maker = heading_label(this, "Label1", QStringLiteral("Tavicor"), 30, white);
     QLabel *golf = heading_label(this, "Label2", QStringLiteral("Golf"), 18, yellow);
-    maker->move(ui::twips_to_pixels(360), ui::twips_to_pixels(3600));
+    maker->move(ui::twips_to_pixels(2 * margin), ui::twips_to_pixels(3600));
     golf->move(maker->geometry().right() - golf->width(),
                maker->geometry().bottom() - ui::twips_to_pixels(120));
     auto *frame = new Shape(this, QStringLiteral("Shape3"), Shape::Kind::RoundedRectangle, QColor(),
@@ -153,21 +174,19 @@ void FrmAbout::buildButtons() {
     QToolButton *help = ui::make_graphical_button(this, QStringLiteral("cmdHelp"), QString(),
                                                   QStringLiteral(" Click Here for HELP "));
     back->setFont(QFont(QStringLiteral("Comic Sans MS"), 11, QFont::Bold));
-    back->setStyleSheet(QStringLiteral("QPushButton { %1 } QPushButton:pressed { border-style: "
-                                       "inset; }")
-                            .arg(button_style));
-    help->setStyleSheet(QStringLiteral("QToolButton { %1 } QToolButton:pressed { border-style: "
-                                       "inset; }")
-                            .arg(button_style));
-    place(help, form_width - 180 - 1470, form_height - 180 - 2025, 1470, 2025);
-    place(back, form_width - 180 - 1470 - 150 - 1800, form_height - 180 - 540, 1800, 540);
+    back->setStyleSheet(button_style("QPushButton", "4px 12px"));
+    help->setStyleSheet(button_style("QToolButton", "4px"));
+    const int help_left = form_width - margin - help_width;
+    place(help, help_left, form_height - margin - help_height, help_width, help_height);
+    place(back, help_left - margin - back_width, form_height - margin - back_height, back_width,
+          back_height);
     help->setVisible(false); // shown once the load step gives it its picture
     connect(back, &QPushButton::clicked, this, &FrmAbout::closedByUser);
     connect(help, &QToolButton::clicked, this, &start_help_program);
 }
 
 void FrmAbout::load() {
-    // The device may be left over from an earlier opening: start from a closed one.
+    // Closing first makes sure the device opens on the cup sound; a new one is closed already.
     mmcSound->setCommand(QStringLiteral("close"));
     mmcSound->setDeviceType(QStringLiteral("WaveAudio"));
     mmcSound->setFileName(ui::app_file(QStringLiteral("cup.wav")));
