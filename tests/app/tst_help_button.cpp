@@ -81,18 +81,6 @@ class TestHelpButton : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(started_copies(folder.path()).size(), 1, 10000);
         QCOMPARE(answerer.shown().size(), 1);
     }
-
-    void a_help_program_that_cannot_run_is_reported() {
-        testing::AppFolder folder;
-        QFile notProgram(QDir(folder.path()).filePath(help_program));
-        QVERIFY(notProgram.open(QIODevice::WriteOnly)); // there, but not executable
-        notProgram.close();
-        testing::MessageBoxAnswerer answerer;
-        testing::RunningApp app(folder);
-        click_help("frmMain");
-        QCOMPARE(answerer.shown().size(), 1);
-        QCOMPARE(answerer.shown().constFirst().title, QStringLiteral(" Help "));
-    }
 };
 
 QTEST_MAIN(TestHelpButton)
