@@ -3,6 +3,7 @@
 #include "app/help.h"
 #include "app/ini_load.h"
 #include "app/pictures.h"
+#include "app/sound_device.h"
 #include "courses/catalogue.h"
 #include "store/data_control.h"
 #include "ui/controls.h"
@@ -69,6 +70,7 @@ FrmMain::FrmMain() : ui::Screen(QStringLiteral("frmMain")) {
     setWindowTitle(QStringLiteral(" Parlivo"));
     ui::set_background(this, black);
     datgolf = new store::DataControl(this);
+    mmcSound = new SoundDevice(this, QStringLiteral("MMcsound"));
     new ui::ImageList(this, QStringLiteral("ImageList1"), image_list_pictures());
 
     auto *layout = new QVBoxLayout(this);
@@ -124,13 +126,13 @@ void FrmMain::buildButtons() {
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
 
     connect(control<QToolButton>("cmdGolferInfo"), &QToolButton::clicked, this,
-            [this] { openScreen(QStringLiteral("frmGolfer")); });
+            [this] { playAndOpenScreen(QStringLiteral("frmGolfer")); });
     connect(control<QToolButton>("cmdCourseInfo"), &QToolButton::clicked, this,
-            [this] { openScreen(QStringLiteral("frmCourse")); });
+            [this] { playAndOpenScreen(QStringLiteral("frmCourse")); });
     connect(control<QToolButton>("cmdRoundInfo"), &QToolButton::clicked, this,
-            [this] { openScreen(QStringLiteral("frmScoreround")); });
+            [this] { playAndOpenScreen(QStringLiteral("frmScoreround")); });
     connect(control<QToolButton>("cmdStatInfo"), &QToolButton::clicked, this,
-            [this] { openScreen(QStringLiteral("frmStats")); });
+            [this] { playAndOpenScreen(QStringLiteral("frmStats")); });
     connect(control<QToolButton>("cmdAbout"), &QToolButton::clicked, this,
             [this] { openScreen(QStringLiteral("frmAbout")); });
     connect(control<QToolButton>("cmdExit"), &QToolButton::clicked, this, &ui::end_application);
@@ -171,6 +173,7 @@ void FrmMain::load() {
     fill_course_lists();
     fillGolferLists();
     fill_course_lists();
+    openSwingSound();
     option1->select(0);
     ui::show_default_pointer();
 }
@@ -200,13 +203,38 @@ void FrmMain::fillGolferLists() {
     }
 }
 
+void FrmMain::openSwingSound() {
+    mmcSound->setDeviceType(QStringLiteral("WaveAudio"));
+    mmcSound->setFileName(ui::app_file(QStringLiteral("golfswng.wav")));
+    mmcSound->setCommand(QStringLiteral("open"));
+    playSwingSound();
+}
+
+// Heard from its beginning every time, and only while the sound is switched on.
+void FrmMain::playSwingSound() {
+    mmcSound->setCommand(QStringLiteral("PLAY"));
+    mmcSound->setCommand(QStringLiteral("PREV"));
+}
+
+// The switch keeps no flag of its own: the sound is on exactly while the device is open.
 void FrmMain::option1Click(int index) {
-    option1->button(index == 1 ? 1 : 0)->setChecked(true);
+    if (index != 1) {
+        mmcSound->setCommand(QStringLiteral("open"));
+        option1->button(0)->setChecked(true);
+    } else {
+        option1->button(1)->setChecked(true);
+        mmcSound->setCommand(QStringLiteral("close"));
+    }
 }
 
 void FrmMain::openScreen(const QString &name) {
     hideScreen();
     ui::screen(name)->showScreen();
+}
+
+void FrmMain::playAndOpenScreen(const QString &name) {
+    playSwingSound();
+    openScreen(name);
 }
 
 void FrmMain::closedByUser() {

@@ -3,6 +3,7 @@
 #include "ui/screen.h"
 
 class QAbstractButton;
+class SoundDevice;
 namespace store {
 class DataControl;
 }
@@ -28,9 +29,13 @@ class FrmMain : public ui::Screen {
     void giveButtonsTheirPictures();
     void bindAndLoadCatalogue();
     void fillGolferLists();
+    void openSwingSound();
+    void playSwingSound();
     void option1Click(int index);
     void openScreen(const QString &name);
+    void playAndOpenScreen(const QString &name);
 
     store::DataControl *datgolf;
     ui::OptionArray *option1;
+    SoundDevice *mmcSound;
 };
