@@ -82,12 +82,15 @@ void read_back_nine() {
 }
 
 void zero_course_boxes() {
+    // Row by row, each row blue, red, white, par, then the handicap (which has no total).
+    constexpr int zero_order[] = {0, 2, 1, 3, 4};
     const QString zero = QStringLiteral("0");
     for (int row = 0; row <= course_grid::total_row; ++row) {
         const bool totals = row == course_grid::total_row; // no handicap total
-        const int columns = totals ? course_grid::summed_columns : course_grid::columns;
-        for (int column = 0; column < columns; ++column) {
-            grid_box(column, row)->setText(zero);
+        for (int column : zero_order) {
+            if (!totals || column < course_grid::summed_columns) {
+                grid_box(column, row)->setText(zero);
+            }
         }
     }
 }
