@@ -150,8 +150,12 @@ void FrmMain::buildSoundSwitch() {
                                         "QRadioButton { color: white; }"));
     option1 = new ui::OptionArray(this, QStringLiteral("Option1"));
     auto *switchLayout = new QVBoxLayout(frame);
-    switchLayout->addWidget(option1->add(frame, QStringLiteral("ON")));
-    switchLayout->addWidget(option1->add(frame, QStringLiteral("OFF")));
+    for (const QString &caption : {QStringLiteral("ON"), QStringLiteral("OFF")}) {
+        QRadioButton *option = option1->add(frame, caption);
+        // A style sheet on the frame keeps its font from reaching the options by itself.
+        option->setFont(frame->font());
+        switchLayout->addWidget(option);
+    }
     connect(option1, &ui::OptionArray::click, this, &FrmMain::option1Click);
 
     auto *logo = new QLabel(this);
