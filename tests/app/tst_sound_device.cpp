@@ -107,6 +107,7 @@ class TestSoundDevice : public QObject {
         // The start-up played the swing, rewound it, then selected ON: an open to no effect.
         QCOMPARE(device->fileName(), QDir(folder.path()).filePath(swing));
         QVERIFY(device->isOpen() && device->atStart() && on->isChecked());
+        QCOMPARE(off->font(), menu()->control<QWidget>(QStringLiteral("Frame1"))->font());
         QCOMPARE(device->error(), SoundDevice::Error::AlreadyOpen);
 
         choose("cmdGolferInfo", "frmGolfer");
