@@ -7,9 +7,11 @@
 #include "ui/screen.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -96,6 +98,15 @@ void seed(const QString &folder) {
     add_sample_round(binding, "Sam Snead", "Pine Ridge", "5/3/2024", 2);
 }
 
+// A screen with an animation (the about screen) is drawn as it looks once it has played.
+void play_animation(ui::Screen *screen) {
+    const auto *animation = screen->findChild<QTimer *>(QStringLiteral("Timer1"));
+    const QDeadlineTimer deadline(10000);
+    while (animation && animation->isActive() && !deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -117,6 +128,7 @@ int main(int argc, char *argv[]) {
     for (const QString &name : screens) {
         ui::Screen *screen = ui::screen(name);
         screen->showScreen();
+        play_animation(screen);
         QApplication::processEvents();
         const QString file = output.filePath(name + QStringLiteral(".png"));
         screen->grab().save(file);
