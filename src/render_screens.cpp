@@ -7,9 +7,11 @@
 #include "ui/screen.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -48,6 +50,40 @@ void add_sample_course(store::DataControl &binding, int id, const QString &name)
     add_record(binding, "courseinfo", fields);
 }
 
+// A round of 18 holes a few strokes over par, with its nine and round totals.
+void add_sample_round(store::DataControl &binding, const QString &golfer, const QString &course,
+                      const QString &date, int seed) {
+    const int pars[] = {4, 5, 3, 4, 4, 3, 5, 4, 4};
+    QList<QPair<QString, QString>> fields{
+        {"golfer_name", golfer}, {"course_name", course}, {"date", date}};
+    int strokeTotals[2] = {}, parTotals[2] = {}, puttTotals[2] = {};
+    for (int hole = 1; hole <= 18; ++hole) {
+        const int nine = hole > 9 ? 1 : 0;
+        const int par = pars[(hole - 1) % 9];
+        const int strokes = par + (hole * hole + seed * hole + seed) % 3;
+        const int putts = 1 + (hole + seed) % 2;
+        fields << qMakePair("h" + QString::number(hole), QString::number(strokes))
+               << qMakePair("p" + QString::number(hole), QString::number(par))
+               << qMakePair("put" + QString::number(hole), QString::number(putts));
+        strokeTotals[nine] += strokes;
+        parTotals[nine] += par;
+        puttTotals[nine] += putts;
+    }
+    const auto total = [](const int(&sums)[2], int nine) {
+        return QString::number(nine < 2 ? sums[nine] : sums[0] + sums[1]);
+    };
+    fields << qMakePair(QStringLiteral("f9"), total(strokeTotals, 0))
+           << qMakePair(QStringLiteral("b9"), total(strokeTotals, 1))
+           << qMakePair(QStringLiteral("total"), total(strokeTotals, 2))
+           << qMakePair(QStringLiteral("pf9"), total(parTotals, 0))
+           << qMakePair(QStringLiteral("pb9"), total(parTotals, 1))
+           << qMakePair(QStringLiteral("ptot"), total(parTotals, 2))
+           << qMakePair(QStringLiteral("putf9"), total(puttTotals, 0))
+           << qMakePair(QStringLiteral("putb9"), total(puttTotals, 1))
+           << qMakePair(QStringLiteral("puttot"), total(puttTotals, 2));
+    add_record(binding, "rounds", fields);
+}
+
 void seed(const QString &folder) {
     store::prepare_database(folder);
     store::DataControl binding(nullptr);
@@ -56,6 +92,18 @@ void seed(const QString &folder) {
     add_sample_course(binding, 1, "Pine Ridge");
     for (const char *name : {"Ann O'Neil", "Jürgen Müller", "Sam Snead"}) {
         add_record(binding, "golfers", {{"golfer_name", QString::fromUtf8(name)}});
+    }
+    add_sample_round(binding, "Sam Snead", "Cedar Hollow", "4/12/2024", 0);
+    add_sample_round(binding, "Ann O'Neil", "Pine Ridge", "4/19/2024", 1);
+    add_sample_round(binding, "Sam Snead", "Pine Ridge", "5/3/2024", 2);
+}
+
+// A screen with an animation (the about screen) is drawn as it looks once it has played.
+void play_animation(ui::Screen *screen) {
+    const auto *animation = screen->findChild<QTimer *>(QStringLiteral("Timer1"));
+    const QDeadlineTimer deadline(10000);
+    while (animation && animation->isActive() && !deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }
 
@@ -74,11 +122,13 @@ int main(int argc, char *argv[]) {
     if (!app::start(folder.path())) {
         return 1;
     }
+    // The past rounds viewer opens over the scorecard, so it comes right after it.
     const QStringList screens{"frmMain",       "frmGolfer", "frmCourse", "frmNewCourse",
-                              "frmScoreround", "frmStats",  "frmAbout"};
+                              "frmScoreround", "frmViewPR", "frmStats",  "frmAbout"};
     for (const QString &name : screens) {
         ui::Screen *screen = ui::screen(name);
         screen->showScreen();
+        play_animation(screen);
         QApplication::processEvents();
         const QString file = output.filePath(name + QStringLiteral(".png"));
         screen->grab().save(file);

@@ -49,9 +49,12 @@ QString problem_text(const QString &path, const QString &problem) {
 }
 
 bool has_write_permission(const QString &path) {
-    // Checked from the permission bits, so that a file marked read-only is respected even
-    // by a user (such as root) whom the system would let write anyway.
-    return QFileInfo(path).permission(QFileDevice::WriteUser);
+    // The system lets root write anywhere, so a file or folder with no write bit at all
+    // counts as marked read-only for everyone.
+    const QFileInfo info(path);
+    const QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.permission(QFileDevice::WriteUser) && (info.permissions() & anyWrite);
 }
 
 void create_database(const QString &path) {
