@@ -11,8 +11,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
@@ -27,6 +27,19 @@ constexpr unsigned line_colour = 0x006000;
 // model is grid column c + 1.
 constexpr int first_hidden_column = 26;
 
+// Cells keep a one-pixel margin each side of their text, so that a column sized to its
+// figures shows them whole.
+class NarrowCellMargins : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override {
+        if (metric == PM_FocusFrameHMargin) {
+            return 0;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 QFrame *line(QWidget *parent, int index) {
     auto *rule = new QFrame(parent);
     rule->setObjectName(ui::Screen::indexed(QStringLiteral("Line1"), index));
@@ -40,12 +53,15 @@ QFrame *line(QWidget *parent, int index) {
 FrmViewPR::FrmViewPR() : ui::Screen(QStringLiteral("frmViewPR")) {
     setWindowTitle(QStringLiteral(" Prior Round Played"));
     ui::set_background(this, green);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8)); // the grid's, and the sample texts'
     datgolf = new store::DataControl(this);
 
     grid1 = new QTableView(this);
     grid1->setObjectName(QStringLiteral("Grid1"));
+    auto *cellStyle = new NarrowCellMargins;
+    cellStyle->setParent(grid1);
+    grid1->setStyle(cellStyle);
     grid1->setStyleSheet(QStringLiteral("QTableView { gridline-color: #a0a0a0; }"));
-    grid1->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -87,7 +103,7 @@ QWidget *FrmViewPR::buildTitle() {
         labels[index]->adjustSize();
     }
     ui::set_foreground(labels[1], light_grey);
-    const int offset = ui::twips_to_pixels(24) + 1;
+    const int offset = ui::twips_to_pixels(24);
     labels[1]->move(offset, offset);
     labels[0]->raise();
     title->setFixedSize(labels[0]->size() + QSize(offset, offset));
@@ -161,13 +177,8 @@ void FrmViewPR::setColWidth(int gridColumn, int twips) {
     const int column = gridColumn - 1;
     grid1->setColumnHidden(column, twips == 0);
     if (twips > 0) {
-        // The width is meant for the text; the cell's own margins come on top of it.
-        grid1->setColumnWidth(column, ui::twips_to_pixels(twips) + cellMargins());
+        grid1->setColumnWidth(column, ui::twips_to_pixels(twips));
     }
-}
-
-int FrmViewPR::cellMargins() const {
-    return 2 * (grid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid1) + 1);
 }
 
 int FrmViewPR::visibleColumnsWidth() const {

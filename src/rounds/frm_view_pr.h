@@ -27,7 +27,6 @@ class FrmViewPR : public ui::Screen {
     void setColumnWidths();
     void setColWidth(int gridColumn, int twips);
     void setColWidth(int gridColumn, double factor, const QString &sample);
-    int cellMargins() const;
     int visibleColumnsWidth() const;
     void done();
 

@@ -136,9 +136,9 @@ QList<LabelText> kind_figures(const std::array<int, 7> &counts) {
 QList<LabelText> par_figures(int par, const ClassTable &count, const ClassTable &sum, bool shown,
                              const QString &otherwise) {
     const QString number = QString::number(par);
-    return {{QStringLiteral("lblave") + number,
-             shown ? average_text(sum[par] / count[par]) : otherwise},
-            {QStringLiteral("lblstrokes") + number, shown ? total_text(sum[par]) : otherwise}};
+    return {
+        {QStringLiteral("lblave") + number, shown ? average_of(sum[par], count[par]) : otherwise},
+        {QStringLiteral("lblstrokes") + number, shown ? total_text(sum[par]) : otherwise}};
 }
 
 struct RoundLabel {
@@ -231,7 +231,7 @@ QList<LabelText> stroke_figures() {
     for (const RoundLabel &each : round_labels) {
         if (stroke_sum[each.index] > 0) {
             figures << LabelText{QLatin1String(each.label),
-                                 average_text(stroke_sum[each.index] / stroke_count[each.index])};
+                                 average_of(stroke_sum[each.index], stroke_count[each.index])};
         }
     }
     return figures;
@@ -246,7 +246,7 @@ QList<LabelText> putting_figures() {
     for (const RoundLabel &each : round_labels) {
         const double sum = putt_sum[each.index];
         figures << LabelText{QLatin1String(each.label),
-                             sum > 0 ? average_text(sum / putt_count[each.index]) : not_available};
+                             sum > 0 ? average_of(sum, putt_count[each.index]) : not_available};
     }
     return figures;
 }
@@ -255,6 +255,10 @@ QString average_text(double value, const QLocale &locale) {
     QLocale format = locale;
     format.setNumberOptions(QLocale::OmitGroupSeparator);
     return format.toString(value, 'f', 2);
+}
+
+QString average_of(double sum, double count) {
+    return average_text(std::round(sum * 100 / count) / 100);
 }
 
 QString total_text(double value, const QLocale &locale) {

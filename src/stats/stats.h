@@ -56,4 +56,7 @@ QList<LabelText> putting_figures();
 // An average as "#0.00" and a total as "##,##0", with the locale's decimal character and
 // digit grouping.
 QString average_text(double value, const QLocale &locale = QLocale::system());
+// sum / count as average_text shows it, rounded from the exact quotient: 107 / 40 is 2.68
+// (the nearest double to 2.675 lies just below it).
+QString average_of(double sum, double count);
 QString total_text(double value, const QLocale &locale = QLocale::system());

@@ -98,12 +98,17 @@ class TestPriorRounds : public QObject {
             QVERIFY2(table->isColumnHidden(column), qPrintable(QString::number(column)));
         }
         QCOMPARE(table->model()->columnCount(), 67);
-        // Narrow hole columns on the front nine, wider ones on the back nine.
-        const int twips = ui::text_width_twips(table, "##");
-        const int margins = table->columnWidth(4) - ui::twips_to_pixels(std::lround(1.2 * twips));
-        QVERIFY(margins >= 0);
-        QCOMPARE(table->columnWidth(14), ui::twips_to_pixels(std::lround(1.4 * twips)) + margins);
-        QVERIFY(table->columnWidth(14) > table->columnWidth(4));
+        // Sized on sample texts in the screen's font: narrow holes in front, wider ones behind.
+        const auto width = [viewer](double factor, const char *sample) {
+            return ui::twips_to_pixels(std::lround(factor * ui::text_width_twips(viewer, sample)));
+        };
+        QCOMPARE(table->columnWidth(2), width(1.4, "Cedar Hollow"));
+        QCOMPARE(table->columnWidth(4), width(1.2, "##"));
+        QCOMPARE(table->columnWidth(14), width(1.4, "##"));
+        QCOMPARE(table->columnWidth(24), width(1.4, "Total"));
+        const int shadow = ui::twips_to_pixels(24);
+        QCOMPARE(viewer->control<QWidget>("lblViewPR", 1)->pos(),
+                 viewer->control<QWidget>("lblViewPR", 0)->pos() + QPoint(shadow, shadow));
     }
 
     void shadingAndBoldFollowTheNumberOfRounds() {
