@@ -23,8 +23,7 @@ constexpr unsigned green = 0x00C000;
 constexpr unsigned light_grey = 0xE0E0E0;
 constexpr unsigned line_colour = 0x006000;
 
-// The grid's column 0 is its fixed column (the hidden row headings); a table column c of the
-// model is grid column c + 1.
+// Columns 0 (the fixed column) and 1 (the table's key) are hidden, and so are the putts.
 constexpr int first_hidden_column = 26;
 
 // Cells keep a one-pixel margin each side of their text, so that a column sized to its
@@ -66,7 +65,7 @@ FrmViewPR::FrmViewPR() : ui::Screen(QStringLiteral("frmViewPR")) {
     grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid1->setSelectionMode(QAbstractItemView::SingleSelection);
     grid1->setWordWrap(false);
-    grid1->verticalHeader()->hide(); // the fixed column, width 0
+    grid1->verticalHeader()->hide(); // rows have no headings: the model's column 0 is the fixed one
     grid1->verticalHeader()->setDefaultSectionSize(grid1->fontMetrics().height() + 6);
     grid1->horizontalHeader()->setMinimumSectionSize(1);
     grid1->horizontalHeader()->setHighlightSections(false);
@@ -141,8 +140,8 @@ void FrmViewPR::bindGrid() {
 }
 
 void FrmViewPR::setHeaders() {
-    const auto header = [this](int gridColumn, const QString &text) {
-        model->setHeaderData(gridColumn - 1, Qt::Horizontal, text);
+    const auto header = [this](int column, const QString &text) {
+        model->setHeaderData(column, Qt::Horizontal, text);
     };
     header(2, QStringLiteral("Name"));
     header(3, QStringLiteral("Course"));
@@ -156,6 +155,7 @@ void FrmViewPR::setHeaders() {
 }
 
 void FrmViewPR::setColumnWidths() {
+    setColWidth(0, 0);
     setColWidth(1, 0);
     setColWidth(3, 1.4, QStringLiteral("Cedar Hollow"));
     setColWidth(4, 1.2, QStringLiteral("00/00/0000"));
@@ -168,13 +168,12 @@ void FrmViewPR::setColumnWidths() {
     }
     setColWidth(24, 1.4, QStringLiteral(" OUT"));
     setColWidth(25, 1.4, QStringLiteral("Total"));
-    for (int column = first_hidden_column; column <= model->columnCount(); ++column) {
+    for (int column = first_hidden_column; column < model->columnCount(); ++column) {
         setColWidth(column, 0);
     }
 }
 
-void FrmViewPR::setColWidth(int gridColumn, int twips) {
-    const int column = gridColumn - 1;
+void FrmViewPR::setColWidth(int column, int twips) {
     grid1->setColumnHidden(column, twips == 0);
     if (twips > 0) {
         grid1->setColumnWidth(column, ui::twips_to_pixels(twips));
@@ -191,8 +190,8 @@ int FrmViewPR::visibleColumnsWidth() const {
     return width;
 }
 
-void FrmViewPR::setColWidth(int gridColumn, double factor, const QString &sample) {
-    setColWidth(gridColumn,
+void FrmViewPR::setColWidth(int column, double factor, const QString &sample) {
+    setColWidth(column,
                 static_cast<int>(std::lround(factor * ui::text_width_twips(grid1, sample))));
 }
 

@@ -25,8 +25,8 @@ class FrmViewPR : public ui::Screen {
     void bindGrid();
     void setHeaders();
     void setColumnWidths();
-    void setColWidth(int gridColumn, int twips);
-    void setColWidth(int gridColumn, double factor, const QString &sample);
+    void setColWidth(int column, int twips);
+    void setColWidth(int column, double factor, const QString &sample);
     int visibleColumnsWidth() const;
     void done();
 

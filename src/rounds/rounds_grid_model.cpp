@@ -9,14 +9,17 @@
 
 namespace {
 
+// Column 0 is the grid's fixed column, empty and hidden; column c from 1 on is the table's
+// column c - 1, so that code and readers of the grid number columns alike.
+constexpr int fixed_columns = 1;
 // Columns from the first hole on hold figures.
-constexpr int first_figure_column = 4;
+constexpr int first_figure_column = 5;
 
 } // namespace
 
 RoundsGridModel::RoundsGridModel(store::DataControl &binding, QObject *parent)
     : QAbstractTableModel(parent), reader_(std::make_unique<store::RecordPages>(binding)),
-      headers_(reader_->columns()) {
+      headers_(QStringList(QString()) + reader_->columns()) {
     appendPage();
 }
 
@@ -38,7 +41,10 @@ QVariant RoundsGridModel::data(const QModelIndex &index, int role) const {
     case Qt::DisplayRole: {
         const Page &records = page(index.row() / page_size);
         const int place = index.row() % page_size;
-        return place < records.size() ? records.at(place).values.value(index.column()) : QString();
+        if (index.column() < fixed_columns || place >= records.size()) {
+            return QString();
+        }
+        return records.at(place).values.value(index.column() - fixed_columns);
     }
     case Qt::BackgroundRole:
         // Every second round on the button-face colour, to guide the eye along a row.

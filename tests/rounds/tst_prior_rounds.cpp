@@ -32,14 +32,13 @@ QTableView *grid(ui::Screen *viewer) {
     return viewer->control<QTableView>("Grid1");
 }
 
-// Grid column c (column 0 being the grid's fixed column) is model column c - 1.
-QString header(ui::Screen *viewer, int gridColumn) {
-    return grid(viewer)->model()->headerData(gridColumn - 1, Qt::Horizontal).toString();
+QString header(ui::Screen *viewer, int column) {
+    return grid(viewer)->model()->headerData(column, Qt::Horizontal).toString();
 }
 
-QVariant cell(ui::Screen *viewer, int row, int gridColumn, int role = Qt::DisplayRole) {
+QVariant cell(ui::Screen *viewer, int row, int column, int role = Qt::DisplayRole) {
     QAbstractItemModel *model = grid(viewer)->model();
-    return model->data(model->index(row, gridColumn - 1), role);
+    return model->data(model->index(row, column), role);
 }
 
 void flush_deleted_screens() {
@@ -91,21 +90,22 @@ class TestPriorRounds : public QObject {
         QTableView *table = grid(viewer);
         QVERIFY(table->verticalHeader()->isHidden());
         QVERIFY(table->isColumnHidden(0));
-        for (int column = 1; column <= 24; ++column) {
+        QVERIFY(table->isColumnHidden(1));
+        for (int column = 2; column <= 25; ++column) {
             QVERIFY(!table->isColumnHidden(column));
         }
-        for (int column = 25; column < table->model()->columnCount(); ++column) {
+        for (int column = 26; column < table->model()->columnCount(); ++column) {
             QVERIFY2(table->isColumnHidden(column), qPrintable(QString::number(column)));
         }
-        QCOMPARE(table->model()->columnCount(), 67);
+        QCOMPARE(table->model()->columnCount(), 68);
         // Sized on sample texts in the screen's font: narrow holes in front, wider ones behind.
         const auto width = [viewer](double factor, const char *sample) {
             return ui::twips_to_pixels(std::lround(factor * ui::text_width_twips(viewer, sample)));
         };
-        QCOMPARE(table->columnWidth(2), width(1.4, "Cedar Hollow"));
-        QCOMPARE(table->columnWidth(4), width(1.2, "##"));
-        QCOMPARE(table->columnWidth(14), width(1.4, "##"));
-        QCOMPARE(table->columnWidth(24), width(1.4, "Total"));
+        QCOMPARE(table->columnWidth(3), width(1.4, "Cedar Hollow"));
+        QCOMPARE(table->columnWidth(5), width(1.2, "##"));
+        QCOMPARE(table->columnWidth(15), width(1.4, "##"));
+        QCOMPARE(table->columnWidth(25), width(1.4, "Total"));
         const int shadow = ui::twips_to_pixels(24);
         QCOMPARE(viewer->control<QWidget>("lblViewPR", 1)->pos(),
                  viewer->control<QWidget>("lblViewPR", 0)->pos() + QPoint(shadow, shadow));
