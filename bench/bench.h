@@ -23,3 +23,4 @@ int bench_startup(const QStringList &args);
 int bench_course_save(const QStringList &args);
 int bench_rounds(const QStringList &args);
 int bench_stats(const QStringList &args);
+int bench_convert(const QStringList &args);

@@ -14,6 +14,7 @@ const BenchCommand commands[] = {
     {"course-save", "[RUNS]", bench_course_save},
     {"rounds", "GOLFERS ROUNDS [RUNS]", bench_rounds},
     {"stats", "COURSES GOLFERS ROUNDS [RUNS]", bench_stats},
+    {"convert", "ACCESS_FILE [RUNS]", bench_convert},
 };
 
 int usage() {

@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libsqlite3-dev sqlite3
-          fonts-dejavu-core fonts-comic-neue)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libsqlite3-dev sqlite3
+          mdbtools-dev libmdb3 fonts-dejavu-core fonts-comic-neue)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

@@ -63,11 +63,7 @@ void create_database(const QString &path) {
     sqlite3 *db = open_connection(draft);
     try {
         execute(db, "BEGIN");
-        execute(db, "CREATE TABLE golfers (ID INTEGER PRIMARY KEY, golfer_name TEXT)");
-        execute(
-            db,
-            create_table_sql("courseinfo", QString(), courseinfo_columns()).toUtf8().constData());
-        execute(db, create_table_sql("rounds", "ID", rounds_columns()).toUtf8().constData());
+        create_tables(db);
         execute(db, "COMMIT");
     } catch (const Error &) {
         close_connection(db);
@@ -143,6 +139,13 @@ void check_database(const QString &path) {
 }
 
 } // namespace
+
+void create_tables(sqlite3 *db) {
+    execute(db, "CREATE TABLE golfers (ID INTEGER PRIMARY KEY, golfer_name TEXT)");
+    execute(db,
+            create_table_sql("courseinfo", QString(), courseinfo_columns()).toUtf8().constData());
+    execute(db, create_table_sql("rounds", "ID", rounds_columns()).toUtf8().constData());
+}
 
 void prepare_database(const QString &folder) {
     const QString path = QDir(folder).filePath(database_file_name);

@@ -21,6 +21,9 @@ inline const QString database_file_name = QStringLiteral("qxdat2000.mdb");
 // wrong, without changing the file.
 void prepare_database(const QString &folder);
 
+// Creates the three tables, empty, in a new database. Throws Error.
+void create_tables(sqlite3 *db);
+
 // One connection to the file, set up for safe writes. Throws Error.
 sqlite3 *open_connection(const QString &path);
 void close_connection(sqlite3 *db);

@@ -25,6 +25,8 @@ QMessageBox::Icon qt_icon(MsgIcon icon) {
         return QMessageBox::Question;
     case MsgIcon::Critical:
         return QMessageBox::Critical;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
     case MsgIcon::None:
         break;
     }

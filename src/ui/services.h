@@ -9,7 +9,7 @@ class QWidget;
 namespace ui {
 
 enum class MsgButtons { Ok, YesNo };
-enum class MsgIcon { None, Question, Critical };
+enum class MsgIcon { None, Question, Critical, Information };
 
 // A modal message box over the active window; returns the button pressed.
 QMessageBox::StandardButton
