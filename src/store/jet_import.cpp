@@ -13,14 +13,19 @@
 #include <QFileInfo>
 #include <QList>
 #include <QLocale>
+#include <QtEndian>
+#include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace store {
@@ -33,6 +38,13 @@ const QString draft_name = QStringLiteral("qxdat2000-conversion.tmp");
 
 constexpr qint64 jet_header_size = 0x18;
 constexpr int jet_version_offset = 0x14;
+// Past the signature, the first page is masked with the RC4 stream of a fixed key (Jet 3
+// masks 126 bytes, Jet 4 128); the password and the creation date lie inside both.
+constexpr qint64 jet_masked_size = 128;
+constexpr int jet_password_offset = 0x42;
+constexpr int jet3_password_size = 20;
+constexpr int jet4_password_size = 40; // UTF-16
+constexpr int jet4_created_offset = 0x72;
 constexpr int jet3_page_size = 2048;
 constexpr int jet4_page_size = 4096;
 // Texts up to this many bytes are read whole; memo columns can be long.
@@ -229,7 +241,64 @@ QByteArray file_header(const QString &path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return QByteArray();
     }
-    return file.read(jet_header_size);
+    return file.read(jet_header_size + jet_masked_size);
+}
+
+QByteArray rc4_stream(const QByteArray &key, int length) {
+    std::array<unsigned char, 256> state;
+    std::iota(state.begin(), state.end(), 0);
+    unsigned char j = 0;
+    for (int i = 0; i < 256; ++i) {
+        j += state[i] + static_cast<unsigned char>(key.at(i % key.size()));
+        std::swap(state[i], state[j]);
+    }
+    QByteArray stream(length, '\0');
+    unsigned char i = 0;
+    j = 0;
+    for (char &byte : stream) {
+        j += state[++i];
+        std::swap(state[i], state[j]);
+        byte = static_cast<char>(state[static_cast<unsigned char>(state[i] + state[j])]);
+    }
+    return stream;
+}
+
+QByteArray unmasked_header(QByteArray header) {
+    // The key is the number 0x6b39dac7, little-endian.
+    static const QByteArray mask = rc4_stream(QByteArray("\xc7\xda\x39\x6b"), jet_masked_size);
+    for (int i = 0; i < mask.size(); ++i) {
+        header[jet_header_size + i] ^= mask.at(i);
+    }
+    return header;
+}
+
+// Jet 4 masks the password again with the whole days of the creation date, little-endian.
+QByteArray creation_date_mask(const QByteArray &header) {
+    const quint64 bits = qFromLittleEndian<quint64>(header.constData() + jet4_created_offset);
+    double created = 0;
+    std::memcpy(&created, &bits, sizeof created);
+    // Only a damaged page holds a date beyond the range of whole days; keep the cast defined.
+    const bool inRange = std::isfinite(created) && std::fabs(created) < 2147483647.0;
+    const qint32 days = inRange ? static_cast<qint32>(created) : 0;
+    QByteArray mask(sizeof days, '\0');
+    qToLittleEndian(days, mask.data());
+    return mask;
+}
+
+// A header of at least jet_header_size + jet_masked_size bytes. Without a password the field
+// holds only zero bytes once unmasked.
+bool has_database_password(const QByteArray &header) {
+    const QByteArray plain = unmasked_header(header);
+    const bool jet3 = header.at(jet_version_offset) == 0;
+    QByteArray password =
+        plain.mid(jet_password_offset, jet3 ? jet3_password_size : jet4_password_size);
+    if (!jet3) {
+        const QByteArray dateMask = creation_date_mask(plain);
+        for (int i = 0; i < password.size(); ++i) {
+            password[i] ^= dateMask.at(i % dateMask.size());
+        }
+    }
+    return password.count('\0') != password.size();
 }
 
 QList<Table> read_jet_tables(const QString &path) {
@@ -240,6 +309,12 @@ QList<Table> read_jet_tables(const QString &path) {
     if (QFileInfo(path).size() % page_size(file_header(path)) != 0) {
         throw Error(QStringLiteral("It is damaged: it ends part-way through a page (the file "
                                    "was probably cut short)."));
+    }
+    // The reader ignores the password, but its owner meant the file to stay closed.
+    if (has_database_password(file_header(path))) {
+        throw Error(QStringLiteral("It is protected by a database password. Remove the password "
+                                   "in Microsoft Access (Tools, Security, Unset Database "
+                                   "Password) and start Parlivo again."));
     }
     QList<Table> tables{{QStringLiteral("golfers"), {QStringLiteral("golfer_name")}, {}},
                         {QStringLiteral("courseinfo"), courseinfo_columns(), {}},

@@ -173,6 +173,30 @@ void rename_column(QByteArray &database, const QString &from, const QString &to)
     database.replace(at, from.size() * 2, utf16(to));
 }
 
+// A copy of a fixture protected by a password. The fixtures have none, so their password field
+// (at 0x42) holds only its masks, and XOR-ing a password's UTF-16 into it sets that password.
+QByteArray jet4_with_password(const QString &password) {
+    QByteArray database = fixture_bytes(numeric_fixture);
+    const auto *utf16 = reinterpret_cast<const char *>(password.utf16());
+    for (int i = 0; i < password.size() * 2; ++i) {
+        database[0x42 + i] ^= utf16[i];
+    }
+    return database;
+}
+
+// A copy of a fixture whose header says Jet 3, with the password in the 20 bytes of Jet 3's
+// password field under the header mask as published for Access 97 files.
+QByteArray jet3_with_password(const QByteArray &password) {
+    const QByteArray mask = QByteArray::fromHex("86fbec375d449cfac65e28e613b68a6054947b36");
+    const QByteArray field = password.leftJustified(mask.size(), '\0');
+    QByteArray database = fixture_bytes(numeric_fixture);
+    database[0x14] = 0;
+    for (int i = 0; i < mask.size(); ++i) {
+        database[0x42 + i] = static_cast<char>(field.at(i) ^ mask.at(i));
+    }
+    return database;
+}
+
 QString summary(int golfers, int courses, int rounds, const QString &backup) {
     return QStringLiteral("%1 golfers, %2 courses and %3 rounds were brought over from the old "
                           "database. The original file is kept as %4.")
@@ -328,19 +352,27 @@ class TestJetImport : public QObject {
         }
     }
 
-    void a_damaged_file_is_refused_and_left_as_it_is_data() {
-        QTest::addColumn<int>("length");
+    void an_unreadable_file_is_refused_and_left_as_it_is_data() {
+        QTest::addColumn<QByteArray>("database");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("cut inside a page") << 140000 << QStringLiteral("cut short");
-        QTest::newRow("first page only") << 4096 << QStringLiteral("list of tables");
-        QTest::newRow("tables lost") << 65536 << QStringLiteral("\"golfers\" is missing");
-        QTest::newRow("records lost") << 135168 << QStringLiteral("only 0 can be read");
+        const QByteArray whole = fixture_bytes(numeric_fixture);
+        QTest::newRow("cut inside a page") << whole.left(140000) << QStringLiteral("cut short");
+        QTest::newRow("first page only") << whole.left(4096) << QStringLiteral("list of tables");
+        QTest::newRow("tables lost")
+            << whole.left(65536) << QStringLiteral("\"golfers\" is missing");
+        QTest::newRow("records lost") << whole.left(135168) << QStringLiteral("only 0 can be read");
+        const QString protectedFile = QStringLiteral("protected by a database password");
+        QTest::newRow("Jet 4 password")
+            << jet4_with_password(QStringLiteral("Birdie")) << protectedFile;
+        QTest::newRow("Jet 3 password") << jet3_with_password("Birdie") << protectedFile;
+        // Its pages are Jet 4's, so it goes on to fail as unreadable: but not for a password.
+        QTest::newRow("Jet 3 without password")
+            << jet3_with_password("") << QStringLiteral("list of tables");
     }
-    void a_damaged_file_is_refused_and_left_as_it_is() {
-        QFETCH(int, length);
+    void an_unreadable_file_is_refused_and_left_as_it_is() {
+        QFETCH(QByteArray, database);
         QFETCH(QString, problem);
-        const QByteArray damaged = fixture_bytes(numeric_fixture).left(length);
-        OldFolder folder(damaged);
+        OldFolder folder(database);
         testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
         StartedApp app(folder);
         QVERIFY(!app.started);
@@ -352,7 +384,7 @@ class TestJetImport : public QObject {
         QVERIFY2(refusal.text.contains(problem), qPrintable(refusal.text));
         QVERIFY(refusal.text.contains(QStringLiteral("has not been changed")));
         QCOMPARE(folder.files(), QStringList(store::database_file_name));
-        QCOMPARE(contents(folder.databasePath()), damaged);
+        QCOMPARE(contents(folder.databasePath()), database);
     }
 
     void missing_columns_read_zero_and_others_are_left_out() {
