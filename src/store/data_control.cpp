@@ -385,6 +385,11 @@ Recordset &DataControl::recordset() {
 }
 
 Transaction::Transaction(DataControl &binding) : binding_(binding) {
+    // A record set left on a row holds a view of the file from before other bindings wrote;
+    // the write lock cannot be had from such an old view.
+    if (binding_.isOpen()) {
+        binding_.recordset().closeCursor();
+    }
     execute(binding_.connection(), "BEGIN IMMEDIATE");
 }
 
