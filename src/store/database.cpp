@@ -49,9 +49,12 @@ QString problem_text(const QString &path, const QString &problem) {
 }
 
 bool has_write_permission(const QString &path) {
-    // Checked from the permission bits, so that a file marked read-only is respected even
-    // by a user (such as root) whom the system would let write anyway.
-    return QFileInfo(path).permission(QFileDevice::WriteUser);
+    // The system lets root write anything, so the write bits are looked at as well: a file or
+    // folder marked read-only is respected by every user.
+    const QFileInfo info(path);
+    const QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & anyWrite);
 }
 
 void create_database(const QString &path) {
@@ -104,11 +107,17 @@ void check_tables(sqlite3 *db, const QString &path) {
 void check_database(const QString &path) {
     sqlite3 *db = nullptr;
     const QByteArray name = QFile::encodeName(path);
+    const bool logWaiting = QFileInfo::exists(path + QStringLiteral("-wal"));
     if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
         throw Error(problem_text(path, QStringLiteral("The file cannot be opened.")));
     }
     sqlite3_busy_timeout(db, lock_probe_ms);
+    if (logWaiting) {
+        // Changes waiting in the file's log stay there: a file that is refused must be left
+        // exactly as it was found, whichever program wrote the log.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
     const int rc =
         sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     QString problem;
@@ -154,6 +163,13 @@ void prepare_database(const QString &folder) {
     }
     if (!file.isFile() || !file.isReadable()) {
         throw Error(problem_text(path, QStringLiteral("It is not a file Parlivo can read.")));
+    }
+    if (file.size() == 0) {
+        // SQLite would take an empty file for an empty database; it is more likely a copy or
+        // a save that went wrong, so it is left for the user to look at.
+        throw Error(problem_text(path, QStringLiteral("The file is empty (0 bytes): it holds no "
+                                                      "Parlivo data. Move it away to start "
+                                                      "with a new database.")));
     }
     if (!has_write_permission(path)) {
         throw Error(problem_text(path, QStringLiteral("The file is read-only.")));
