@@ -207,11 +207,43 @@ void close_connection(sqlite3 *db) {
 }
 
 void execute(sqlite3 *db, const char *sql) {
-    char *message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
-        sqlite3_free(message);
-        throw Error(text);
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        throw Error(failure_text(db, rc));
+    }
+}
+
+QString failure_text(sqlite3 *db, int rc) {
+    switch (rc & 0xff) {
+    case SQLITE_FULL:
+        return QStringLiteral("The disk is full.");
+    case SQLITE_READONLY:
+        return QStringLiteral("The database file is read-only.");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("The database file is locked by another program.");
+    case SQLITE_IOERR:
+        switch (sqlite3_extended_errcode(db)) {
+        case SQLITE_IOERR_WRITE:
+        case SQLITE_IOERR_FSYNC:
+        case SQLITE_IOERR_TRUNCATE:
+            return QStringLiteral("The disk did not take the data: it may be full, or the file "
+                                  "may have reached the largest size allowed.");
+        default:
+            return QStringLiteral("The disk reported an error with the database file.");
+        }
+    default:
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    }
+}
+
+void require_same_file(sqlite3 *db) {
+    int moved = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved) {
+        const QString path = QString::fromUtf8(sqlite3_db_filename(db, "main"));
+        throw Error(QStringLiteral("The database file\n%1\nwas removed or replaced after "
+                                   "Parlivo opened it, so nothing more can be saved to it.")
+                        .arg(QDir::toNativeSeparators(path)));
     }
 }
 
