@@ -153,6 +153,7 @@ void FrmGolfer::deleteGolfer() {
         return;
     }
     const QString name = cboAddGolfer->text();
+    bool deleted = false;
     try {
         const bool found = findLastGolferNamed(name);
         if (!found) {
@@ -166,6 +167,7 @@ void FrmGolfer::deleteGolfer() {
         }
         deleteRoundsOf(name);
         transaction.commit();
+        deleted = true;
     } catch (const store::Error &error) {
         ui::msg_box(QStringLiteral("The golfer was not deleted; nothing was changed.\n\n%1")
                         .arg(error.message()),
@@ -177,6 +179,9 @@ void FrmGolfer::deleteGolfer() {
     } catch (const store::Error &error) {
         ui::msg_box(error.message(), ui::MsgButtons::Ok, ui::MsgIcon::Critical,
                     QStringLiteral("Delete a golfer."));
+    }
+    if (!deleted) {
+        cboAddGolfer->setText(name); // still there for another try
     }
 }
 

@@ -19,20 +19,6 @@ QString text_of(sqlite3_stmt *stmt, int column) {
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
 }
 
-QString describe(sqlite3 *db, int rc) {
-    switch (rc & 0xff) {
-    case SQLITE_FULL:
-        return QStringLiteral("The disk is full.");
-    case SQLITE_READONLY:
-        return QStringLiteral("The database file is read-only.");
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("The database file is locked by another program.");
-    default:
-        return QString::fromUtf8(sqlite3_errmsg(db));
-    }
-}
-
 struct Criteria {
     QString column;
     QString value;
@@ -79,7 +65,7 @@ sqlite3_stmt *Recordset::statement(const QString &sql) {
     const int rc = sqlite3_prepare_v3(db_, utf8.constData(), utf8.size(), SQLITE_PREPARE_PERSISTENT,
                                       &stmt, nullptr);
     if (rc != SQLITE_OK) {
-        throw Error(describe(db_, rc));
+        throw Error(failure_text(db_, rc));
     }
     statements_.emplace(sql, stmt);
     return stmt;
@@ -107,7 +93,7 @@ bool Recordset::startCursor(const QString &sql, qint64 bound) {
     }
     sqlite3_reset(stmt);
     if (rc != SQLITE_DONE) {
-        throw Error(describe(db_, rc));
+        throw Error(failure_text(db_, rc));
     }
     return false;
 }
@@ -149,7 +135,7 @@ void Recordset::moveNext() {
         }
         closeCursor();
         if (rc != SQLITE_DONE) {
-            throw Error(describe(db_, rc));
+            throw Error(failure_text(db_, rc));
         }
         eof_ = true;
         return;
@@ -174,7 +160,7 @@ int Recordset::recordCount() {
         recordCount_ = rc == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
         sqlite3_reset(stmt);
         if (rc != SQLITE_ROW) {
-            throw Error(describe(db_, rc));
+            throw Error(failure_text(db_, rc));
         }
     }
     return recordCount_;
@@ -254,7 +240,7 @@ void Recordset::find(const QString &criteria, qint64 after) {
     }
     sqlite3_reset(scan);
     if (rc != SQLITE_DONE) {
-        throw Error(describe(db_, rc));
+        throw Error(failure_text(db_, rc));
     }
 }
 
@@ -280,6 +266,7 @@ void Recordset::edit() {
 void Recordset::write(const QString &sql, const QStringList &values, bool onCurrent) {
     // A statement left on a row would hold this connection's view of the table in the past.
     closeCursor();
+    require_same_file(db_);
     sqlite3_stmt *stmt = statement(sql);
     for (int i = 0; i < values.size(); ++i) {
         const QByteArray utf8 = values.at(i).toUtf8();
@@ -292,7 +279,7 @@ void Recordset::write(const QString &sql, const QStringList &values, bool onCurr
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
     if (rc != SQLITE_DONE) {
-        throw Error(describe(db_, rc));
+        throw Error(failure_text(db_, rc));
     }
     recordCount_ = -1;
 }
@@ -385,6 +372,12 @@ Recordset &DataControl::recordset() {
 }
 
 Transaction::Transaction(DataControl &binding) : binding_(binding) {
+    // A record set left on a row holds a view of the file from before other bindings wrote;
+    // the write lock cannot be had from such an old view.
+    if (binding_.isOpen()) {
+        binding_.recordset().closeCursor();
+    }
+    require_same_file(binding_.connection());
     execute(binding_.connection(), "BEGIN IMMEDIATE");
 }
 

@@ -49,12 +49,12 @@ QString problem_text(const QString &path, const QString &problem) {
 }
 
 bool has_write_permission(const QString &path) {
-    // The system lets root write anywhere, so a file or folder with no write bit at all
-    // counts as marked read-only for everyone.
+    // The system lets root write anything, so the write bits are looked at as well: a file or
+    // folder marked read-only is respected by every user.
     const QFileInfo info(path);
     const QFileDevice::Permissions anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.permission(QFileDevice::WriteUser) && (info.permissions() & anyWrite);
+    return info.isWritable() && (info.permissions() & anyWrite);
 }
 
 void create_database(const QString &path) {
@@ -103,11 +103,17 @@ void check_tables(sqlite3 *db, const QString &path) {
 void check_database(const QString &path) {
     sqlite3 *db = nullptr;
     const QByteArray name = QFile::encodeName(path);
+    const bool logWaiting = QFileInfo::exists(path + QStringLiteral("-wal"));
     if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
         throw Error(problem_text(path, QStringLiteral("The file cannot be opened.")));
     }
     sqlite3_busy_timeout(db, lock_probe_ms);
+    if (logWaiting) {
+        // Changes waiting in the file's log stay there: a file that is refused must be left
+        // exactly as it was found, whichever program wrote the log.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
     const int rc =
         sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     QString problem;
@@ -161,6 +167,13 @@ void prepare_database(const QString &folder) {
     if (!file.isFile() || !file.isReadable()) {
         throw Error(problem_text(path, QStringLiteral("It is not a file Parlivo can read.")));
     }
+    if (file.size() == 0) {
+        // SQLite would take an empty file for an empty database; it is more likely a copy or
+        // a save that went wrong, so it is left for the user to look at.
+        throw Error(problem_text(path, QStringLiteral("The file is empty (0 bytes): it holds no "
+                                                      "Parlivo data. Move it away to start "
+                                                      "with a new database.")));
+    }
     if (!has_write_permission(path)) {
         throw Error(problem_text(path, QStringLiteral("The file is read-only.")));
     }
@@ -197,11 +210,43 @@ void close_connection(sqlite3 *db) {
 }
 
 void execute(sqlite3 *db, const char *sql) {
-    char *message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
-        sqlite3_free(message);
-        throw Error(text);
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        throw Error(failure_text(db, rc));
+    }
+}
+
+QString failure_text(sqlite3 *db, int rc) {
+    switch (rc & 0xff) {
+    case SQLITE_FULL:
+        return QStringLiteral("The disk is full.");
+    case SQLITE_READONLY:
+        return QStringLiteral("The database file is read-only.");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("The database file is locked by another program.");
+    case SQLITE_IOERR:
+        switch (sqlite3_extended_errcode(db)) {
+        case SQLITE_IOERR_WRITE:
+        case SQLITE_IOERR_FSYNC:
+        case SQLITE_IOERR_TRUNCATE:
+            return QStringLiteral("The disk did not take the data: it may be full, or the file "
+                                  "may have reached the largest size allowed.");
+        default:
+            return QStringLiteral("The disk reported an error with the database file.");
+        }
+    default:
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    }
+}
+
+void require_same_file(sqlite3 *db) {
+    int moved = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved) {
+        const QString path = QString::fromUtf8(sqlite3_db_filename(db, "main"));
+        throw Error(QStringLiteral("The database file\n%1\nwas removed or replaced after "
+                                   "Parlivo opened it, so nothing more can be saved to it.")
+                        .arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -30,4 +30,10 @@ void close_connection(sqlite3 *db);
 // Runs a statement without parameters. Throws Error.
 void execute(sqlite3 *db, const char *sql);
 
+// What went wrong with a statement that returned rc, in words fit for the user.
+QString failure_text(sqlite3 *db, int rc);
+// Throws Error when the file at the connection's path is no longer the file it opened (removed
+// or replaced): a write would land in a file nobody will ever read again.
+void require_same_file(sqlite3 *db);
+
 } // namespace store
