@@ -1,0 +1,113 @@
+#include "support/test_helpers.h"
+
+#include "store/data_control.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <sqlite3.h>
+
+namespace testing {
+
+bool operator==(const ShownMessage &shown, const ShownMessage &expected) {
+    return shown.text == expected.text && shown.title == expected.title &&
+           shown.icon == expected.icon && shown.buttons == expected.buttons &&
+           shown.defaultButton == expected.defaultButton;
+}
+
+QDebug operator<<(QDebug debug, const ShownMessage &message) {
+    QDebugStateSaver saver(debug);
+    debug.nospace() << message.text << " titled " << message.title << ", icon " << message.icon
+                    << ", buttons " << message.buttons << ", default " << message.defaultButton;
+    return debug;
+}
+
+ShownMessage ok_box(const QString &text, const QString &title, QMessageBox::Icon icon) {
+    return {text, title, icon, QMessageBox::Ok, QMessageBox::NoButton};
+}
+
+ShownMessage yes_no_box(const QString &text, const QString &title, QMessageBox::Icon icon,
+                        QMessageBox::StandardButton defaultButton) {
+    return {text, title, icon, QMessageBox::Yes | QMessageBox::No, defaultButton};
+}
+
+QList<QStringList> stored_records(const QString &databasePath, const QString &table,
+                                  const QStringList &columns) {
+    store::DataControl binding(nullptr);
+    binding.setDatabaseName(databasePath);
+    binding.setRecordSource(table);
+    binding.refresh();
+    QList<QStringList> records;
+    for (store::Recordset &set = binding.recordset(); !set.eof(); set.moveNext()) {
+        QStringList record;
+        for (const QString &column : columns) {
+            record << set.field(column);
+        }
+        records << record;
+    }
+    return records;
+}
+
+QStringList stored_column(const QString &databasePath, const QString &table,
+                          const QString &column) {
+    QStringList values;
+    for (const QStringList &record : stored_records(databasePath, table, {column})) {
+        values << record.first();
+    }
+    return values;
+}
+
+QString run_sql(const QString &databasePath, const char *sql) {
+    sqlite3 *db = nullptr;
+    sqlite3_open(QFile::encodeName(databasePath).constData(), &db);
+    QString firstValue;
+    char *error = nullptr;
+    sqlite3_exec(
+        db, sql,
+        [](void *result, int, char **values, char **) {
+            auto *value = static_cast<QString *>(result);
+            if (value->isNull()) {
+                *value = QString::fromUtf8(values[0] ? values[0] : "");
+            }
+            return 0;
+        },
+        &firstValue, &error);
+    if (error) {
+        QTest::qFail(qPrintable(QStringLiteral("%1: %2").arg(sql, error)), __FILE__, __LINE__);
+        sqlite3_free(error);
+    }
+    sqlite3_close(db);
+    return firstValue;
+}
+
+QByteArray file_bytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QComboBox *list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts << list->itemText(i);
+    }
+    return texts;
+}
+
+void pick(QComboBox *list, const QString &entry) {
+    const int index = list->findText(entry);
+    QVERIFY2(index >= 0, qPrintable(entry));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+QStringList label_texts(const QWidget *screen, const QStringList &names) {
+    QStringList texts;
+    for (const QString &name : names) {
+        const auto *label = screen->findChild<QLabel *>(name);
+        texts << (label ? label->text() : QStringLiteral("<no label %1>").arg(name));
+    }
+    return texts;
+}
+
+} // namespace testing
