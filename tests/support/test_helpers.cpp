@@ -110,4 +110,21 @@ QStringList label_texts(const QWidget *screen, const QStringList &names) {
     return texts;
 }
 
+QStringList card_cell_names() {
+    QStringList names;
+    for (const char *row : {"lblb1", "lblw1", "lblr1", "lblp1", "lblH1"}) {
+        for (int hole = 0; hole < 9; ++hole) {
+            names << QStringLiteral("%1(%2)").arg(QLatin1String(row)).arg(hole);
+        }
+    }
+    return names << "lblby"
+                 << "lblwy"
+                 << "lblry"
+                 << "lblpf9"
+                 << "lblbtot"
+                 << "lblwtot"
+                 << "lblrtot"
+                 << "lblptot";
+}
+
 } // namespace testing

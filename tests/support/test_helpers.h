@@ -32,5 +32,8 @@ QStringList entries(const QComboBox *list);
 // The user picks the entry from the drop-down list.
 void pick(QComboBox *list, const QString &entry);
 QStringList label_texts(const QWidget *screen, const QStringList &names);
+// The cells of a course card, as the course viewer and the scorecard both show it: the five
+// rows of the nine holes, then the totals.
+QStringList card_cell_names();
 
 } // namespace testing
