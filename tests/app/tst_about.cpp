@@ -18,14 +18,12 @@ namespace {
 
 // Opens the about screen the way the user does, from the main menu.
 FrmAbout *open_about() {
-    ui::screen(QStringLiteral("frmMain"))
-        ->control<QToolButton>(QStringLiteral("cmdAbout"))
-        ->click();
-    return ui::screen_as<FrmAbout>(QStringLiteral("frmAbout"));
+    ui::screen("frmMain")->control<QToolButton>("cmdAbout")->click();
+    return ui::screen_as<FrmAbout>("frmAbout");
 }
 
 QTimer *timer1(FrmAbout *about) {
-    return about->control<QTimer>(QStringLiteral("Timer1"));
+    return about->control<QTimer>("Timer1");
 }
 
 // Ticks of the screen's timer, without waiting for them.
@@ -36,14 +34,17 @@ void tick(FrmAbout *about, int times) {
 }
 
 QLabel *ball(FrmAbout *about) {
-    return about->control<QLabel>(QStringLiteral("imgBall"));
+    return about->control<QLabel>("imgBall");
 }
 
-// The widgets stand where the twips say.
-void verify_placed(FrmAbout *about) {
-    QCOMPARE(ball(about)->x(), ui::twips_to_pixels(about->ballLeft()));
-    QCOMPARE(about->control<QLabel>(QStringLiteral("Picture1"))->width(),
-             ui::twips_to_pixels(about->pictureWidth()));
+// The ball's left and the picture's width in twips, after checking that the widgets stand
+// where the twips say.
+QString animation(FrmAbout *about) {
+    if (ball(about)->x() != ui::twips_to_pixels(about->ballLeft()) ||
+        about->control<QLabel>("Picture1")->width() != ui::twips_to_pixels(about->pictureWidth())) {
+        return "<widgets not placed as their twips say>";
+    }
+    return QStringLiteral("%1 %2").arg(about->ballLeft()).arg(about->pictureWidth());
 }
 
 } // namespace
@@ -57,8 +58,8 @@ class TestAbout : public QObject {
   private slots:
     void init() {
         folder = std::make_unique<testing::AppFolder>();
-        QFile::copy(QDir(QStringLiteral(PARLIVO_APP_DIR)).filePath(QStringLiteral("cup.wav")),
-                    QDir(folder->path()).filePath(QStringLiteral("cup.wav")));
+        QFile::copy(QDir(PARLIVO_APP_DIR).filePath("cup.wav"),
+                    QDir(folder->path()).filePath("cup.wav"));
         app = std::make_unique<testing::RunningApp>(*folder);
     }
 
@@ -69,36 +70,28 @@ class TestAbout : public QObject {
 
     void the_ball_rolls_to_the_cup_while_the_picture_unveils() {
         // The main menu's sound switch has no say over the about screen's own sound.
-        ui::screen(QStringLiteral("frmMain"))
-            ->control<QRadioButton>(QStringLiteral("Option1"), 1)
-            ->click();
+        ui::screen("frmMain")->control<QRadioButton>("Option1", 1)->click();
         FrmAbout *about = open_about();
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Tavicor Parlivo"));
-        QVERIFY(about->control<QToolButton>(QStringLiteral("cmdHelp"))->isVisible());
+        QCOMPARE(about->windowTitle(), "About Tavicor Parlivo");
+        QVERIFY(about->control<QToolButton>("cmdHelp")->isVisible());
         QVERIFY(timer1(about)->isActive());
         QCOMPARE(timer1(about)->interval(), 20);
-        auto *cup = about->control<SoundDevice>(QStringLiteral("MMcsound"));
+        auto *cup = about->control<SoundDevice>("MMcsound");
         QVERIFY(cup->isOpen());
         QSignalSpy played(cup, &SoundDevice::playStarted);
 
-        QCOMPARE(about->ballLeft(), 36);
-        QCOMPARE(about->pictureWidth(), 100);
+        QCOMPARE(animation(about), "36 100");
         tick(about, 1);
-        QCOMPARE(about->ballLeft(), 101);
-        QCOMPARE(about->pictureWidth(), 165);
-        verify_placed(about);
+        QCOMPARE(animation(about), "101 165");
         tick(about, 83);
-        QCOMPARE(about->ballLeft(), 5496); // still short of 5500
+        QCOMPARE(animation(about), "5496 5560"); // the ball still short of 5500
         tick(about, 1);
-        QCOMPARE(about->ballLeft(), 5561);
-        QCOMPARE(about->pictureWidth(), 5625);
+        QCOMPARE(animation(about), "5561 5625");
         QVERIFY(ball(about)->isVisible());
         QCOMPARE(played.count(), 0);
 
         tick(about, 1); // the 86th ends it
-        QCOMPARE(about->pictureWidth(), 5988);
-        QCOMPARE(about->ballLeft(), 5561);
-        verify_placed(about);
+        QCOMPARE(animation(about), "5561 5988");
         QVERIFY(!ball(about)->isVisible());
         QVERIFY(!timer1(about)->isActive());
         QCOMPARE(played.count(), 1);
@@ -115,18 +108,17 @@ class TestAbout : public QObject {
         QPointer<FrmAbout> first = about;
         tick(about, 10);
         QTimer *firstTimer = timer1(about);
-        about->control<QPushButton>(QStringLiteral("cmdMainMenu"))->click();
+        about->control<QPushButton>("cmdMainMenu")->click();
         QVERIFY(!firstTimer->isActive());
-        QVERIFY(ui::screen(QStringLiteral("frmMain"))->isVisible());
+        QVERIFY(ui::screen("frmMain")->isVisible());
         QTRY_VERIFY(first.isNull());
 
         about = open_about();
-        QCOMPARE(about->ballLeft(), 36);
-        QCOMPARE(about->pictureWidth(), 100);
+        QCOMPARE(animation(about), "36 100");
         QVERIFY(timer1(about)->isActive());
         about->close(); // the window's own close control does the same
-        QVERIFY(!ui::is_loaded(QStringLiteral("frmAbout")));
-        QVERIFY(ui::screen(QStringLiteral("frmMain"))->isVisible());
+        QVERIFY(!ui::is_loaded("frmAbout"));
+        QVERIFY(ui::screen("frmMain")->isVisible());
     }
 };
 

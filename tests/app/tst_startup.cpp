@@ -1,7 +1,7 @@
 #include "app/startup.h"
 #include "courses/catalogue.h"
 #include "store/database.h"
-#include "support/test_app.h"
+#include "support/test_helpers.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
 
@@ -11,13 +11,10 @@
 
 namespace {
 
+// The list's entries, then the text it shows.
 QStringList entries(const char *screen, const char *list) {
     auto *combo = ui::screen(QLatin1String(screen))->control<ui::ComboList>(QLatin1String(list));
-    QStringList names;
-    for (int i = 0; i < combo->count(); ++i) {
-        names << combo->itemText(i);
-    }
-    return names << "text: " + combo->text();
+    return testing::entries(combo) << "text: " + combo->text();
 }
 
 QStringList with_prompt(QStringList names, const QString &prompt) {
@@ -122,8 +119,7 @@ class TestStartup : public QObject {
         QCOMPARE(answerer.shown().size(), 1);
         QVERIFY2(answerer.shown()[0].text.contains(path), qPrintable(answerer.shown()[0].text));
         QCOMPARE(answerer.shown()[0].icon, QMessageBox::Critical);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), junk);
+        QCOMPARE(testing::file_bytes(path), junk);
         QCOMPARE(visible_screens(), QStringList());
         QVERIFY(!ui::is_loaded("frmMain"));
     }

@@ -2,14 +2,11 @@
 
 #include "courses/frm_course.h"
 #include "courses/frm_new_course.h"
-#include "store/data_control.h"
-#include "store/database.h"
 #include "store/schema.h"
-#include "support/test_app.h"
+#include "support/test_helpers.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,11 +27,6 @@ bool show_active(ui::Screen *screen) {
     return QTest::qWaitForWindowActive(screen);
 }
 
-void pick(QComboBox *list, int index) {
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
 void type_into(QLineEdit *box, const QString &keys) {
     // A click into the box brings its window back to the front, after a message box too.
     box->window()->activateWindow();
@@ -48,12 +40,29 @@ ui::TextBox *grid(const char *column, int row) {
     return editor()->control<ui::TextBox>(QLatin1String(column), row);
 }
 
+QString grid_texts(const char *boxes) {
+    QStringList texts;
+    for (const QString &name : QString(boxes).split(' ')) {
+        const auto *box = editor()->control<ui::TextBox>(name);
+        texts << (box ? box->text() : QStringLiteral("<no box %1>").arg(name));
+    }
+    return texts.join(' ');
+}
+
 QPushButton *button(const char *name) {
     return editor()->control<QPushButton>(QLatin1String(name));
 }
 
 void choose(const char *options, int index) {
-    editor()->control<QRadioButton>(ui::Screen::indexed(QLatin1String(options), index))->click();
+    editor()->control<QRadioButton>(QLatin1String(options), index)->click();
+}
+
+ui::TextBox *new_name() {
+    return editor()->control<ui::TextBox>(QStringLiteral("txtNewName"));
+}
+
+ui::ComboList *name_list() {
+    return editor()->control<ui::ComboList>(QStringLiteral("cboName"));
 }
 
 bool grid_is_zero() {
@@ -69,28 +78,15 @@ bool grid_is_zero() {
 }
 
 QList<QStringList> stored_courses(const testing::AppFolder &folder) {
-    store::DataControl binding(nullptr);
-    binding.setDatabaseName(folder.databasePath());
-    binding.setRecordSource(QStringLiteral("courseinfo"));
-    binding.refresh();
-    QList<QStringList> courses;
-    for (store::Recordset &records = binding.recordset(); !records.eof(); records.moveNext()) {
-        QStringList values;
-        for (const QString &column : store::courseinfo_columns()) {
-            values << records.field(column);
-        }
-        courses << values;
-    }
-    return courses;
+    return testing::stored_records(folder.databasePath(), QStringLiteral("courseinfo"),
+                                   store::courseinfo_columns());
 }
 
 void refuse_course_writes(const testing::AppFolder &folder) {
-    sqlite3 *db = store::open_connection(folder.databasePath());
-    store::execute(db, "CREATE TRIGGER no_insert BEFORE INSERT ON courseinfo "
-                       "BEGIN SELECT RAISE(ABORT, 'The disk is full.'); END");
-    store::execute(db, "CREATE TRIGGER no_update BEFORE UPDATE ON courseinfo "
-                       "BEGIN SELECT RAISE(ABORT, 'The disk is full.'); END");
-    store::close_connection(db);
+    testing::run_sql(folder.databasePath(), "CREATE TRIGGER no_insert BEFORE INSERT ON courseinfo "
+                                            "BEGIN SELECT RAISE(ABORT, 'The disk is full.'); END;"
+                                            "CREATE TRIGGER no_update BEFORE UPDATE ON courseinfo "
+                                            "BEGIN SELECT RAISE(ABORT, 'The disk is full.'); END");
 }
 
 } // namespace course_testing

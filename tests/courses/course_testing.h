@@ -5,13 +5,13 @@
 
 class FrmCourse;
 class FrmNewCourse;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 namespace testing {
 class AppFolder;
 }
 namespace ui {
+class ComboList;
 class Screen;
 class TextBox;
 } // namespace ui
@@ -22,15 +22,17 @@ FrmNewCourse *editor();
 FrmCourse *viewer();
 // Shows the screen and waits until it is the active window, so that the focus can move.
 bool show_active(ui::Screen *screen);
-// The user picks entry `index` of a drop-down list.
-void pick(QComboBox *list, int index);
 // The user clicks into the box (its text gets selected) and types.
 void type_into(QLineEdit *box, const QString &keys);
 
-// The editor's controls: a grid box, a button, a click on an option button.
+// The editor's controls: a grid box, a button, a click on an option button, the name boxes.
 ui::TextBox *grid(const char *column, int row);
+// The texts of the grid boxes named ("yb1(0) yb1(9)"), blank-separated.
+QString grid_texts(const char *boxes);
 QPushButton *button(const char *name);
 void choose(const char *options, int index);
+ui::TextBox *new_name();
+ui::ComboList *name_list();
 bool grid_is_zero();
 
 // Every courseinfo record in table order, each as its 103 values in field order.

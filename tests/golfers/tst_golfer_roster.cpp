@@ -1,61 +1,25 @@
-#include "store/data_control.h"
-#include "support/test_app.h"
+#include "support/test_helpers.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QtTest>
 #include <memory>
-#include <sqlite3.h>
 
 using namespace testing;
 
 namespace {
 
-ui::Screen *roster() {
-    return ui::screen("frmGolfer");
-}
-
 ui::ComboList *list(const char *screen, const char *name) {
     return ui::screen(QLatin1String(screen))->control<ui::ComboList>(QLatin1String(name));
 }
 
-QStringList entries(ui::ComboList *combo) {
-    QStringList names;
-    for (int i = 0; i < combo->count(); ++i) {
-        names << combo->itemText(i);
-    }
-    return names;
-}
-
 void press(const char *button, const QString &typed) {
     list("frmGolfer", "cboAddGolfer")->setText(typed);
-    roster()->control<QAbstractButton>(QLatin1String(button))->click();
+    ui::screen("frmGolfer")->control<QAbstractButton>(QLatin1String(button))->click();
 }
 
-QStringList table_column(const AppFolder &folder, const QString &table) {
-    store::DataControl binding(nullptr);
-    binding.setDatabaseName(folder.databasePath());
-    binding.setRecordSource(table);
-    binding.refresh();
-    QStringList names;
-    for (store::Recordset &set = binding.recordset(); !set.eof(); set.moveNext()) {
-        names << set.field("golfer_name");
-    }
-    return names;
-}
-
-void add_round(AppFolder &folder, const QString &golfer) {
-    folder.addRecord("rounds", {{"golfer_name", golfer}, {"course_name", "Cedar Hollow"}});
-}
-
-void run_sql(const AppFolder &folder, const char *sql) {
-    sqlite3 *db = nullptr;
-    QCOMPARE(sqlite3_open(folder.databasePath().toUtf8().constData(), &db), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-}
+const ShownMessage not_found = ok_box("Sorry, I could not find the golfer.", "Delete a golfer.");
 
 } // namespace
 
@@ -65,10 +29,21 @@ class TestGolferRoster : public QObject {
     std::unique_ptr<AppFolder> folder;
     std::unique_ptr<RunningApp> app;
 
-    void start() {
+    // Starts over the golfers given and a round of each golfer named in `rounds`.
+    void start(const QStringList &golfers, const QStringList &rounds = {}) {
+        for (const QString &name : golfers) {
+            folder->addGolfer(name);
+        }
+        for (const QString &name : rounds) {
+            folder->addRecord("rounds", {{"golfer_name", name}, {"course_name", "Cedar Hollow"}});
+        }
         app = std::make_unique<RunningApp>(*folder);
         QVERIFY(app->started());
-        roster()->showScreen();
+        ui::screen("frmGolfer")->showScreen();
+    }
+
+    QStringList stored(const char *table) const {
+        return stored_column(folder->databasePath(), table, "golfer_name");
     }
 
   private slots:
@@ -80,85 +55,64 @@ class TestGolferRoster : public QObject {
     }
 
     void addAcceptsAnyNameButThePrompt() {
-        start();
+        start({});
         MessageBoxAnswerer answerer(QMessageBox::Ok);
         press("cmdSaveName", "");
         press("cmdSaveName", "  Select / Add Golfer ");
-        QCOMPARE(answerer.shown().size(), 2);
-        QCOMPARE(answerer.shown()[0].text, QString("Error! No new golfer to add."));
-        QCOMPARE(answerer.shown()[0].title, QString("Error adding new golfer."));
-        QCOMPARE(answerer.shown()[0].icon, QMessageBox::NoIcon);
+        const ShownMessage refused =
+            ok_box("Error! No new golfer to add.", "Error adding new golfer.");
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({refused, refused}));
         QCOMPARE(folder->count("golfers"), 0);
 
-        press("cmdSaveName", "   ");
-        press("cmdSaveName", "select / add golfer");
-        press("cmdSaveName", "Ann O'Neil*?");
-        press("cmdSaveName", "ann o'neil*?");
+        const QStringList names{"   ", "select / add golfer", "Ann O'Neil*?", "ann o'neil*?"};
+        for (const QString &name : names) {
+            press("cmdSaveName", name);
+        }
         QCOMPARE(answerer.shown().size(), 2);
-        QCOMPARE(table_column(*folder, "golfers"),
-                 QStringList({"   ", "select / add golfer", "Ann O'Neil*?", "ann o'neil*?"}));
+        QCOMPARE(stored("golfers"), names);
         // Every golfer list is refilled, each with its prompt.
         QCOMPARE(entries(list("frmScoreround", "cboPlayer")).size(), 4);
         QVERIFY(entries(list("frmStats", "cboPlayer")).contains("Ann O'Neil*?"));
-        QCOMPARE(list("frmGolfer", "cboAddGolfer")->text(), QString("Select / Add Golfer"));
-        QCOMPARE(list("frmScoreround", "cboPlayer")->text(), QString("Select Golfer"));
+        QCOMPARE(list("frmGolfer", "cboAddGolfer")->text() + '|' +
+                     list("frmScoreround", "cboPlayer")->text(),
+                 "Select / Add Golfer|Select Golfer");
     }
 
-    void deleteTakesTheLastMatchingGolferAndAllTheRounds() {
-        folder->addGolfer("Ann");
-        folder->addGolfer("Bob");
-        folder->addGolfer("ANN");
-        add_round(*folder, "Ann");
-        add_round(*folder, "Bob");
-        add_round(*folder, " ann  ");
-        add_round(*folder, "ANN");
-        start();
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
-        press("cmdDeleteGolfer", "aNN");
-
-        QCOMPARE(answerer.shown().size(), 1);
-        const ShownMessage &ask = answerer.shown()[0];
-        QCOMPARE(ask.text, QString("Are you sure you want to delete this golfer?\n"
-                                   "All rounds for this golfer will be deleted also."));
-        QCOMPARE(ask.title, QString(" Delete a Golfer and all thier Rounds? "));
-        QCOMPARE(ask.icon, QMessageBox::Question);
-        QCOMPARE(ask.defaultButton, QMessageBox::No);
-        QCOMPARE(table_column(*folder, "golfers"), QStringList({"Ann", "Bob"}));
-        QCOMPARE(table_column(*folder, "rounds"), QStringList({"Bob"}));
-        QCOMPARE(entries(list("frmScoreround", "cboPlayer")), QStringList({"Ann", "Bob"}));
-        QCOMPARE(list("frmGolfer", "cboAddGolfer")->text(), QString("Select / Add Golfer"));
-    }
-
-    void noKeepsEverything() {
-        folder->addGolfer("Ann");
-        add_round(*folder, "Ann");
-        start();
+    void deleteAsksThenTakesTheLastMatchingGolferAndAllTheRounds() {
+        start({"Ann", "Bob", "ANN"}, {"Ann", "Bob", " ann  ", "ANN"});
         MessageBoxAnswerer answerer(QMessageBox::No);
-        press("cmdDeleteGolfer", "Ann");
-        QCOMPARE(folder->count("golfers"), 1);
-        QCOMPARE(folder->count("rounds"), 1);
+        press("cmdDeleteGolfer", "aNN");
+        QCOMPARE(stored("golfers") + stored("rounds"),
+                 QStringList({"Ann", "Bob", "ANN", "Ann", "Bob", " ann  ", "ANN"}));
+
+        answerer.setAnswer(QMessageBox::Yes);
+        press("cmdDeleteGolfer", "aNN");
+        const ShownMessage ask = yes_no_box("Are you sure you want to delete this golfer?\n"
+                                            "All rounds for this golfer will be deleted also.",
+                                            " Delete a Golfer and all thier Rounds? ",
+                                            QMessageBox::Question, QMessageBox::No);
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({ask, ask}));
+        QCOMPARE(stored("golfers"), QStringList({"Ann", "Bob"}));
+        QCOMPARE(stored("rounds"), QStringList({"Bob"}));
+        QCOMPARE(entries(list("frmScoreround", "cboPlayer")), QStringList({"Ann", "Bob"}));
+        QCOMPARE(list("frmGolfer", "cboAddGolfer")->text(), "Select / Add Golfer");
     }
 
     void anUnknownGolferIsReportedAndTheRoundsStillGo() {
-        folder->addGolfer("Ann");
-        add_round(*folder, "Zoe");
-        add_round(*folder, "Ann");
-        start();
+        start({"Ann"}, {"Zoe", "Ann"});
         MessageBoxAnswerer answerer(QMessageBox::Yes);
         press("cmdDeleteGolfer", "Zoe");
         QCOMPARE(answerer.shown().size(), 2);
-        QCOMPARE(answerer.shown()[1].text, QString("Sorry, I could not find the golfer."));
-        QCOMPARE(answerer.shown()[1].title, QString("Delete a golfer."));
-        QCOMPARE(table_column(*folder, "rounds"), QStringList({"Ann"}));
+        QCOMPARE(answerer.shown()[1], not_found);
+        QCOMPARE(stored("rounds"), QStringList({"Ann"}));
 
         press("cmdDeleteGolfer", "Select / Add Golfer");
         QCOMPARE(answerer.shown().size(), 4);
-        QCOMPARE(answerer.shown()[3].text, QString("Sorry, I could not find the golfer."));
+        QCOMPARE(answerer.shown()[3], not_found);
     }
 
     void deletingTheLastGolferLeavesEmptyListsAndNoRoundsIsFine() {
-        folder->addGolfer("Jo O'Hara*");
-        start();
+        start({"Jo O'Hara*"});
         MessageBoxAnswerer answerer(QMessageBox::Yes);
         press("cmdDeleteGolfer", "jo o'hara*");
         QCOMPARE(answerer.shown().size(), 1); // found, and an empty rounds table is no error
@@ -168,18 +122,15 @@ class TestGolferRoster : public QObject {
               std::pair{"frmStats", "cboPlayer"}}) {
             QCOMPARE(list(screen, name)->count(), 0);
         }
-        QCOMPARE(list("frmStats", "cboPlayer")->text(), QString("Select Golfer"));
+        QCOMPARE(list("frmStats", "cboPlayer")->text(), "Select Golfer");
     }
 
     void theGolferAndTheRoundsGoTogetherOrNotAtAll() {
-        folder->addGolfer("Ann");
-        for (int i = 0; i < 5; ++i) {
-            add_round(*folder, "Ann");
-        }
         // The fourth round cannot be deleted: the delete stops midway through the rounds.
-        run_sql(*folder, "CREATE TRIGGER keep BEFORE DELETE ON rounds WHEN old.ID = 4 "
-                         "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
-        start();
+        run_sql(folder->databasePath(),
+                "CREATE TRIGGER keep BEFORE DELETE ON rounds WHEN old.ID = 4 "
+                "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
+        start({"Ann"}, QStringList(5, "Ann"));
         MessageBoxAnswerer answerer(QMessageBox::Yes);
         press("cmdDeleteGolfer", "Ann");
 

@@ -2,13 +2,12 @@
 
 // Drives the scorecard as a user does: through the main menu, the lists and the boxes.
 #include "rounds/card_data.h"
-#include "support/test_app.h"
+#include "support/test_helpers.h"
 #include "ui/controls.h"
 #include "ui/screen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QtTest>
 
 namespace testing {
@@ -31,19 +30,16 @@ inline ui::Screen *open_scorecard() {
 }
 
 inline void pick(ui::Screen *screen, const char *list, const QString &entry) {
-    auto *combo = screen->control<ui::ComboList>(QLatin1String(list));
-    const int index = combo->findText(entry);
-    QVERIFY2(index >= 0, qPrintable(entry));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
+    pick(screen->control<ui::ComboList>(QLatin1String(list)), entry);
 }
 
 inline ui::TextBox *box(const char *array, int index) {
     return scorecard()->control<ui::TextBox>(QLatin1String(array), index);
 }
 
-inline QString caption(const char *label) {
-    return scorecard()->control<QLabel>(QLatin1String(label))->text();
+// The captions of the labels named ("lbl9tot lblb1(0)"), blank-separated.
+inline QString caption(const char *labels) {
+    return label_texts(scorecard(), QString(labels).split(' ')).join(' ');
 }
 
 inline QString nine_caption() {

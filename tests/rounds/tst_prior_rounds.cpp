@@ -1,6 +1,5 @@
 #include "rounds/rounds_grid_model.h"
 #include "scorecard_driver.h"
-#include "store/schema.h"
 #include "ui/services.h"
 
 #include <QHeaderView>
@@ -30,10 +29,6 @@ ui::Screen *open_viewer() {
 
 QTableView *grid(ui::Screen *viewer) {
     return viewer->control<QTableView>("Grid1");
-}
-
-QString header(ui::Screen *viewer, int column) {
-    return grid(viewer)->model()->headerData(column, Qt::Horizontal).toString();
 }
 
 QVariant cell(ui::Screen *viewer, int row, int column, int role = Qt::DisplayRole) {
@@ -79,25 +74,21 @@ class TestPriorRounds : public QObject {
         start(1);
         ui::Screen *viewer = open_viewer();
         QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->windowTitle(), QString(" Prior Round Played"));
+        QCOMPARE(viewer->windowTitle(), " Prior Round Played");
         QStringList headers;
         for (int column = 2; column <= 25; ++column) {
-            headers << header(viewer, column);
+            headers << grid(viewer)->model()->headerData(column, Qt::Horizontal).toString();
         }
         QCOMPARE(headers, QString("Name|Course|Date| 1| 2| 3| 4| 5| 6| 7| 8| 9|IN|h10|h11|h12|"
                                   "h13|h14|h15|h16|h17|h18| OUT|TOT")
                               .split('|'));
         QTableView *table = grid(viewer);
         QVERIFY(table->verticalHeader()->isHidden());
-        QVERIFY(table->isColumnHidden(0));
-        QVERIFY(table->isColumnHidden(1));
-        for (int column = 2; column <= 25; ++column) {
-            QVERIFY(!table->isColumnHidden(column));
+        QString shown; // "-" for each hidden column, "x" for each shown
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
+            shown += table->isColumnHidden(column) ? '-' : 'x';
         }
-        for (int column = 26; column < table->model()->columnCount(); ++column) {
-            QVERIFY2(table->isColumnHidden(column), qPrintable(QString::number(column)));
-        }
-        QCOMPARE(table->model()->columnCount(), 68);
+        QCOMPARE(shown, "--" + QString(24, 'x') + QString(42, '-'));
         // Sized on sample texts in the screen's font: narrow holes in front, wider ones behind.
         const auto width = [viewer](double factor, const char *sample) {
             return ui::twips_to_pixels(std::lround(factor * ui::text_width_twips(viewer, sample)));
@@ -136,11 +127,10 @@ class TestPriorRounds : public QObject {
         QVERIFY(!cell(viewer, 2, 5, Qt::BackgroundRole).isValid());
         QVERIFY(grid(viewer)->font().bold());
         // Table order, not grouped by golfer.
-        QCOMPARE(cell(viewer, 0, 2).toString(), QString("Ann"));
-        QCOMPARE(cell(viewer, 1, 2).toString(), QString("Bob"));
-        QCOMPARE(cell(viewer, 2, 2).toString(), QString("Ann"));
-        QCOMPARE(cell(viewer, 2, 5).toString(), QString("6"));
-        QCOMPARE(cell(viewer, 2, 14).toString(), QString("54"));
+        QCOMPARE(QStringList({cell(viewer, 0, 2).toString(), cell(viewer, 1, 2).toString(),
+                              cell(viewer, 2, 2).toString(), cell(viewer, 2, 5).toString(),
+                              cell(viewer, 2, 14).toString()}),
+                 QStringList({"Ann", "Bob", "Ann", "6", "54"}));
         QVERIFY(!(grid(viewer)->model()->flags(grid(viewer)->model()->index(0, 4)) &
                   Qt::ItemIsEditable));
     }
@@ -150,20 +140,19 @@ class TestPriorRounds : public QObject {
         pick(scorecard(), "cboCourse", "Cedar Hollow");
         type_into(box("txth1", 0), "5");
         ui::Screen *viewer = open_viewer();
-        QCOMPARE(box("txth1", 0)->text(), QString("5")); // the scorecard stays as it was
+        QCOMPARE(box("txth1", 0)->text(), "5"); // the scorecard stays as it was
         click(viewer, "cmdDone");
         flush_deleted_screens();
         QVERIFY(!ui::is_loaded("frmViewPR"));
-        QCOMPARE(box("txth1", 0)->text(), QString("0"));
-        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text(),
-                 QString("Select Course"));
+        QCOMPARE(box("txth1", 0)->text(), "0");
+        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text(), "Select Course");
 
         type_into(box("txth1", 0), "7");
         open_viewer()->close();
         flush_deleted_screens();
         QVERIFY(!ui::is_loaded("frmViewPR"));
         QVERIFY(scorecard()->isVisible());
-        QCOMPARE(box("txth1", 0)->text(), QString("0"));
+        QCOMPARE(box("txth1", 0)->text(), "0");
     }
 
     void aLongTableIsReadAPageAtATime() {

@@ -1,45 +1,23 @@
 #include "scorecard_driver.h"
-#include "store/data_control.h"
-#include "store/schema.h"
+#include "support/test_helpers.h"
 
 #include <memory>
-#include <sqlite3.h>
 
 using namespace testing;
 
 namespace {
 
-// Every stored round, each as column -> text.
-QList<QHash<QString, QString>> stored_rounds(const AppFolder &folder) {
-    store::DataControl binding(nullptr);
-    binding.setDatabaseName(folder.databasePath());
-    binding.setRecordSource("rounds");
-    binding.refresh();
-    QList<QHash<QString, QString>> rounds;
-    for (store::Recordset &set = binding.recordset(); !set.eof(); set.moveNext()) {
-        QHash<QString, QString> round;
-        for (const QString &column : store::rounds_columns()) {
-            round.insert(column, set.field(column));
-        }
-        rounds << round;
-    }
-    return rounds;
+// The named columns ("f9 b9 total") of every stored round.
+QList<QStringList> stored(const AppFolder &folder, const QString &columns) {
+    return stored_records(folder.databasePath(), "rounds", columns.split(' '));
 }
 
-QStringList columns_of(const QHash<QString, QString> &round, const QString &prefix, int first,
-                       int last) {
-    QStringList values;
+QString holes(const char *prefix, int first, int last) {
+    QStringList columns;
     for (int hole = first; hole <= last; ++hole) {
-        values << round.value(prefix + QString::number(hole));
+        columns << prefix + QString::number(hole);
     }
-    return values;
-}
-
-void run_sql(const AppFolder &folder, const char *sql) {
-    sqlite3 *db = nullptr;
-    QCOMPARE(sqlite3_open(folder.databasePath().toUtf8().constData(), &db), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    return columns.join(' ');
 }
 
 } // namespace
@@ -78,19 +56,11 @@ class TestRoundSaving : public QObject {
         click(scorecard(), "cmdSave");
         pick(scorecard(), "cboPlayer", "Ann O'Neil");
         click(scorecard(), "cmdSave");
-
-        const QList<ShownMessage> &shown = answerer.shown();
-        QCOMPARE(shown.size(), 3);
-        QCOMPARE(shown[0].text, QString("You must select a Course"));
-        QCOMPARE(shown[0].title, QString(" ERROR - No Course Selected"));
-        QCOMPARE(shown[1].text, QString("You must select a Golfer"));
-        QCOMPARE(shown[1].title, QString(" ERROR - No Golfer Selected"));
-        QCOMPARE(shown[2].text, QString("You must enter a score to save"));
-        QCOMPARE(shown[2].title, QString(" ERROR - No Score Entered"));
-        for (const ShownMessage &message : shown) {
-            QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-            QCOMPARE(message.icon, QMessageBox::NoIcon);
-        }
+        QCOMPARE(answerer.shown(),
+                 QList<ShownMessage>(
+                     {ok_box("You must select a Course", " ERROR - No Course Selected"),
+                      ok_box("You must select a Golfer", " ERROR - No Golfer Selected"),
+                      ok_box("You must enter a score to save", " ERROR - No Score Entered")}));
         QCOMPARE(folder->count("rounds"), 0);
     }
 
@@ -104,35 +74,23 @@ class TestRoundSaving : public QObject {
         MessageBoxAnswerer answerer(QMessageBox::Yes);
         click(scorecard(), "cmdSave");
 
-        QCOMPARE(answerer.shown().size(), 1);
-        QCOMPARE(answerer.shown()[0].text, QString("Are you sure you want to save this round?"));
-        QCOMPARE(answerer.shown()[0].title, QString("Saving Round"));
-        QCOMPARE(answerer.shown()[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        const auto rounds = stored_rounds(*folder);
-        QCOMPARE(rounds.size(), 1);
-        const auto &round = rounds[0];
-        QCOMPARE(round["golfer_name"], QString("Ann O'Neil"));
-        QCOMPARE(round["course_name"], QString("Cedar Hollow"));
-        QCOMPARE(round["date"], QString("played in May"));
-        QCOMPARE(columns_of(round, "h", 1, 9), QString("4 5  4 4 5 3 4 4").split(' '));
-        QCOMPARE(round["f9"], QString("33"));
-        QCOMPARE(columns_of(round, "h", 10, 18), QStringList(9, "0"));
-        QCOMPARE(columns_of(round, "p", 10, 18), QStringList(9, "0"));
-        QCOMPARE(columns_of(round, "put", 10, 18), QStringList(9, "0"));
-        QCOMPARE(round["b9"], QString("0"));
-        QCOMPARE(round["pb9"], QString("0"));
-        QCOMPARE(round["putb9"], QString("0"));
-        QCOMPARE(round["total"], QString("33"));
-        QCOMPARE(round["pf9"], QString("36"));
-        QCOMPARE(round["ptot"], QString("36"));
-        QCOMPARE(round["putf9"], QString("17"));
-        QCOMPARE(round["puttot"], QString("17"));
+        QCOMPARE(answerer.shown(),
+                 QList<ShownMessage>({yes_no_box("Are you sure you want to save this round?",
+                                                 "Saving Round", QMessageBox::NoIcon)}));
+        QCOMPARE(stored(*folder, "golfer_name course_name date"),
+                 QList<QStringList>({{"Ann O'Neil", "Cedar Hollow", "played in May"}}));
+        QCOMPARE(stored(*folder, holes("h", 1, 9)).value(0),
+                 QString("4 5  4 4 5 3 4 4").split(' '));
+        const QString backNine =
+            holes("h", 10, 18) + ' ' + holes("p", 10, 18) + ' ' + holes("put", 10, 18);
+        QCOMPARE(stored(*folder, backNine).value(0), QStringList(27, "0"));
+        QCOMPARE(stored(*folder, "f9 b9 total pf9 pb9 ptot putf9 putb9 puttot").value(0),
+                 QString("33 0 33 36 0 36 17 0 17").split(' '));
 
         // A fresh card, ready for the next round.
         QCOMPARE(nine_texts("txth1"), QStringList(9, "0"));
-        QCOMPARE(caption("lbl18tot"), QString("0"));
-        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text(),
-                 QString("Select Course"));
+        QCOMPARE(caption("lbl18tot"), "0");
+        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text(), "Select Course");
         QCOMPARE(scorecard()->control<ui::TextBox>("txtName")->text(), QString());
         QCOMPARE(card_data, QVector<QString>(card_size, "0"));
     }
@@ -145,14 +103,9 @@ class TestRoundSaving : public QObject {
         MessageBoxAnswerer answerer(QMessageBox::Yes);
         click(scorecard(), "cmdSave");
 
-        const auto round = stored_rounds(*folder).value(0);
-        QCOMPARE(round["f9"], QString("36"));
-        QCOMPARE(round["b9"], QString("40"));
-        QCOMPARE(round["total"], QString("76"));
-        QCOMPARE(round["h18"], QString("5"));
-        QCOMPARE(round["p10"], QString("4"));
-        QCOMPARE(round["ptot"], QString("72"));
-        QCOMPARE(nine_caption(), QString("&Front Nine")); // the nine shown does not change
+        QCOMPARE(stored(*folder, "f9 b9 total h18 p10 ptot").value(0),
+                 QString("36 40 76 5 4 72").split(' '));
+        QCOMPARE(nine_caption(), "&Front Nine"); // the nine shown does not change
     }
 
     void noWritesNothingAndTwoRoundsShareNothing() {
@@ -174,20 +127,15 @@ class TestRoundSaving : public QObject {
         type_nine("txth1", {3, 3});
         click(scorecard(), "cmdSave");
 
-        const auto rounds = stored_rounds(*folder);
-        QCOMPARE(rounds.size(), 2);
-        QCOMPARE(rounds[0]["total"], QString("30"));
-        QCOMPARE(rounds[1]["course_name"], QString("Little Nine"));
-        QCOMPARE(columns_of(rounds[1], "h", 1, 4), QStringList({"3", "3", "0", "0"}));
-        QCOMPARE(rounds[1]["b9"], QString("0"));
-        QCOMPARE(rounds[1]["h10"], QString("0"));
-        QCOMPARE(rounds[1]["total"], QString("6"));
-        QCOMPARE(rounds[1]["ptot"], QString("27"));
+        QCOMPARE(stored(*folder, "course_name h1 h2 h3 h10 b9 total ptot"),
+                 QList<QStringList>({QString("Cedar Hollow|4|4|4|6|18|30|72").split('|'),
+                                     QString("Little Nine|3|3|0|0|0|6|27").split('|')}));
     }
 
     void aRefusedRoundIsReportedAndTheCardStays() {
-        run_sql(*folder, "CREATE TRIGGER refuse BEFORE INSERT ON rounds "
-                         "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+        run_sql(folder->databasePath(),
+                "CREATE TRIGGER refuse BEFORE INSERT ON rounds "
+                "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
         startCard();
         type_nine("txth1", {4, 5});
         MessageBoxAnswerer answerer(QMessageBox::Yes);
@@ -199,12 +147,12 @@ class TestRoundSaving : public QObject {
         QVERIFY(report.text.contains("disk is full"));
         QCOMPARE(report.icon, QMessageBox::Critical);
         QCOMPARE(nine_texts("txth1").mid(0, 3), QStringList({"4", "5", "0"}));
-        QCOMPARE(caption("lbl18tot"), QString("9"));
-        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text(), QString("Cedar Hollow"));
+        QCOMPARE(caption("lbl18tot"), "9");
+        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text(), "Cedar Hollow");
 
-        run_sql(*folder, "DROP TRIGGER refuse");
+        run_sql(folder->databasePath(), "DROP TRIGGER refuse");
         click(scorecard(), "cmdSave");
-        QCOMPARE(stored_rounds(*folder).value(0)["f9"], QString("9"));
+        QCOMPARE(stored(*folder, "f9"), QList<QStringList>({{"9"}}));
     }
 };
 

@@ -1,9 +1,22 @@
 #include "courses/catalogue.h"
 #include "scorecard_driver.h"
+#include "ui/services.h"
 
 #include <memory>
 
 using namespace testing;
+
+namespace {
+
+QString card_values(std::initializer_list<int> positions) {
+    QStringList values;
+    for (int position : positions) {
+        values << card_data.at(position);
+    }
+    return values.join(' ');
+}
+
+} // namespace
 
 class TestScorecard : public QObject {
     Q_OBJECT
@@ -32,51 +45,39 @@ class TestScorecard : public QObject {
     void totalsFollowTypingAcrossBothNines() {
         type_nine("txth1", {4, 5, 3, 4, 4, 5, 3, 4, 4});
         type_nine("putts", {2, 2, 1, 2, 2, 3, 1, 2, 2});
-        QCOMPARE(caption("lbl9tot"), QString("36"));
-        QCOMPARE(caption("lbl18tot"), QString("36"));
-        QCOMPARE(caption("lblputts9"), QString("17"));
-        QCOMPARE(caption("lblputts18"), QString("17"));
+        QCOMPARE(caption("lbl9tot lbl18tot lblputts9 lblputts18"), "36 36 17 17");
 
         click(scorecard(), "cmdNine");
-        QCOMPARE(nine_caption(), QString("&Front Nine"));
-        QCOMPARE(caption("lblHole1"), QString("10"));
-        QCOMPARE(caption("lblHole9"), QString("18"));
-        QCOMPARE(caption("lblInOut"), QString("IN"));
+        QCOMPARE(nine_caption() + ' ' + caption("lblHole1 lblHole9 lblInOut"),
+                 "&Front Nine 10 18 IN");
         QCOMPARE(nine_texts("txth1"), QStringList(9, "0"));
-        QCOMPARE(caption("lbl9tot"), QString("0"));
-        QCOMPARE(caption("lbl18tot"), QString("36"));
+        QCOMPARE(caption("lbl9tot lbl18tot"), "0 36");
 
         type_nine("txth1", {5, 4, 4, 5, 4, 5, 4, 4, 5});
         type_into(box("putts", 0), "2");
-        QCOMPARE(caption("lbl9tot"), QString("40"));
-        QCOMPARE(caption("lbl18tot"), QString("76"));
-        QCOMPARE(caption("lblputts18"), QString("19"));
+        QCOMPARE(caption("lbl9tot lbl18tot lblputts18"), "40 76 19");
 
         click(scorecard(), "cmdNine");
-        QCOMPARE(nine_caption(), QString("&Back Nine"));
-        QCOMPARE(caption("lblHole1"), QString("1"));
-        QCOMPARE(caption("lblInOut"), QString("OUT"));
+        QCOMPARE(nine_caption() + ' ' + caption("lblHole1 lblInOut"), "&Back Nine 1 OUT");
         QCOMPARE(nine_texts("txth1"), QString("4 5 3 4 4 5 3 4 4").split(' '));
-        QCOMPARE(caption("lbl9tot"), QString("36"));
-        QCOMPARE(caption("lbl18tot"), QString("76"));
-        QCOMPARE(card_data.at(card_pos::back_strokes_total), QString("40"));
-        QCOMPARE(card_data.at(card_pos::strokes_total), QString("76"));
-        QCOMPARE(card_data.at(card_pos::back_par_total), QString("36"));
-        QCOMPARE(card_data.at(card_pos::par_total), QString("72"));
+        QCOMPARE(caption("lbl9tot lbl18tot"), "36 76");
+        QCOMPARE(card_values({card_pos::back_strokes_total, card_pos::strokes_total,
+                              card_pos::back_par_total, card_pos::par_total}),
+                 "40 76 36 72");
     }
 
     void keysAreFilteredAndBackspaceEmptiesTheHole() {
         type_into(box("txth1", 0), "4");
         type_into(box("txth1", 1), "5");
         QTest::keyClicks(box("txth1", 1), "x-. ");
-        QCOMPARE(box("txth1", 1)->text(), QString("5"));
+        QCOMPARE(box("txth1", 1)->text(), "5");
         QTest::keyClick(box("txth1", 1), Qt::Key_Backspace);
         QCOMPARE(box("txth1", 1)->text(), QString());
-        QCOMPARE(caption("lbl9tot"), QString("4"));
+        QCOMPARE(caption("lbl9tot"), "4");
 
         click(scorecard(), "cmdNine");
         QCOMPARE(card_data.at(card_pos::front_strokes + 1), QString());
-        QCOMPARE(card_data.at(card_pos::front_strokes_total), QString("4"));
+        QCOMPARE(card_data.at(card_pos::front_strokes_total), "4");
     }
 
     void enterWalksTheStrokesThenThePuttsThenSave() {
@@ -86,45 +87,38 @@ class TestScorecard : public QObject {
         QCOMPARE(QApplication::focusWidget(), box("txth1", 8));
         QTest::keyClick(box("txth1", 8), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), box("putts", 0));
-        QCOMPARE(box("txth1", 8)->text(), QString("0")); // Enter never reaches the box
+        QCOMPARE(box("txth1", 8)->text(), "0"); // Enter never reaches the box
         box("putts", 8)->setFocus();
         QTest::keyClick(box("putts", 8), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(),
-                 scorecard()->control<QWidget>(QStringLiteral("cmdSave")));
-    }
+        QCOMPARE(QApplication::focusWidget(), scorecard()->control<QWidget>("cmdSave"));
 
-    void enteringABoxSelectsItsText() {
+        // Entering a box selects its text, so typing replaces it.
         box("putts", 3)->setFocus();
         QApplication::processEvents();
-        QCOMPARE(box("putts", 3)->selectedText(), QString("0"));
+        QCOMPARE(box("putts", 3)->selectedText(), "0");
         QTest::keyClicks(box("putts", 3), "3");
-        QCOMPARE(box("putts", 3)->text(), QString("3"));
+        QCOMPARE(box("putts", 3)->text(), "3");
     }
 
     void pickingACourseAndAGolfer() {
         ui::Screen *card = scorecard();
         card->activateWindow();
         pick(card, "cboCourse", "Cedar Hollow");
-        QCOMPARE(card->control<QLabel>("lblb1", 0)->text(), QString("400"));
-        QCOMPARE(card->control<QLabel>("lblp1", 8)->text(), QString("4"));
-        QCOMPARE(card->control<QLabel>("lblH1", 2)->text(), QString("3"));
-        QCOMPARE(caption("lblby"), QString("3600"));
-        QCOMPARE(caption("lblbtot"), QString("7200"));
-        QCOMPARE(caption("lblptot"), QString("72"));
+        QCOMPARE(caption("lblb1(0) lblp1(8) lblH1(2) lblby lblbtot lblptot"),
+                 "400 4 3 3600 7200 72");
         QVERIFY(card->control<QWidget>("cmdNine")->isEnabled());
-        QCOMPARE(card_data.at(card_pos::course_name), QString("Cedar Hollow"));
+        QCOMPARE(card_data.at(card_pos::course_name), "Cedar Hollow");
         QCOMPARE(card_data.at(card_pos::date), card->control<ui::TextBox>("txtDate")->text());
         QVERIFY(card->control<QWidget>("cboPlayer")->hasFocus());
 
         pick(card, "cboPlayer", "Ann O'Neil");
-        QCOMPARE(card->control<ui::TextBox>("txtName")->text(), QString("Ann O'Neil"));
-        QCOMPARE(card_data.at(card_pos::golfer_name), QString("Ann O'Neil"));
+        QCOMPARE(card->control<ui::TextBox>("txtName")->text(), "Ann O'Neil");
+        QCOMPARE(card_data.at(card_pos::golfer_name), "Ann O'Neil");
         QVERIFY(box("txth1", 0)->hasFocus());
 
         pick(card, "cboCourse", "Little Nine");
         QVERIFY(!card->control<QWidget>("cmdNine")->isEnabled());
-        QCOMPARE(caption("lblby"), QString("1350"));
-        QCOMPARE(caption("lblbtot"), QString("1350"));
+        QCOMPARE(caption("lblby lblbtot"), "1350 1350");
     }
 
     void anotherCourseWhileTheBackNineShowsReturnsToTheFront() {
@@ -133,37 +127,35 @@ class TestScorecard : public QObject {
         type_nine("txth1", {6, 6});
         pick(scorecard(), "cboCourse", "Little Nine");
 
-        QCOMPARE(nine_caption(), QString("&Back Nine"));
-        QCOMPARE(caption("lblHole1"), QString("1"));
-        QCOMPARE(caption("lblInOut"), QString("OUT"));
-        QCOMPARE(caption("lblpf9"), QString("27"));
+        QCOMPARE(nine_caption() + ' ' + caption("lblHole1 lblInOut lblpf9 lbl9tot"),
+                 "&Back Nine 1 OUT 27 12");
         QCOMPARE(nine_texts("txth1").mid(0, 4), QStringList({"4", "4", "4", "0"}));
-        QCOMPARE(caption("lbl9tot"), QString("12"));
         // What was typed on the back nine is kept, so the round total still counts it.
-        QCOMPARE(card_data.at(card_pos::back_strokes), QString("6"));
-        QCOMPARE(caption("lbl18tot"), QString("24"));
+        QCOMPARE(card_data.at(card_pos::back_strokes), "6");
+        QCOMPARE(caption("lbl18tot"), "24");
     }
 
     void returningToTheScorecardClearsTheCard() {
         type_nine("txth1", {4, 5});
+        type_into(box("putts", 8), "2");
+        scorecard()->control<ui::TextBox>("txtDate")->setText("1/2/99");
         click(scorecard(), "cmdExit");
         QVERIFY(!scorecard()->isVisible());
+
         open_scorecard();
-        QCOMPARE(nine_texts("txth1"), QStringList(9, "0"));
-        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text(),
-                 QString("Select Course"));
-        QCOMPARE(scorecard()->control<ui::ComboList>("cboPlayer")->text(),
-                 QString("Select Golfer"));
+        QCOMPARE(nine_texts("txth1") + nine_texts("putts"), QStringList(18, "0"));
+        QCOMPARE(scorecard()->control<ui::ComboList>("cboCourse")->text() + '|' +
+                     scorecard()->control<ui::ComboList>("cboPlayer")->text(),
+                 "Select Course|Select Golfer");
+        QCOMPARE(scorecard()->control<ui::TextBox>("txtName")->text(), QString());
+        QCOMPARE(scorecard()->control<ui::TextBox>("txtDate")->text(), ui::today_short_date());
         QCOMPARE(card_data, QVector<QString>(card_size, "0"));
-        QCOMPARE(scorecard()->control<QLabel>("lblb1", 0)->text(), QString("0"));
+        QCOMPARE(label_texts(scorecard(), card_cell_names()), QStringList(53, "0"));
     }
 
     void sumsDoNotOverflow() {
-        for (int hole = 0; hole < 9; ++hole) {
-            type_into(box("txth1", hole), "999999");
-        }
-        QCOMPARE(caption("lbl9tot"), QString("8999991"));
-        QCOMPARE(caption("lbl18tot"), QString("8999991"));
+        type_nine("txth1", QList<int>(9, 999999));
+        QCOMPARE(caption("lbl9tot lbl18tot"), "8999991 8999991");
     }
 };
 

@@ -53,14 +53,4 @@ inline Record round_record(const QString &course, const QString &golfer, const N
     return record;
 }
 
-// The same record with one column's text replaced.
-inline Record with(Record record, const QString &column, const QString &text) {
-    for (auto &field : record) {
-        if (field.first == column) {
-            field.second = text;
-        }
-    }
-    return record;
-}
-
 } // namespace rounds_table

@@ -1,5 +1,6 @@
 #include "rounds_table.h"
 #include "stats/frm_stats.h"
+#include "support/test_helpers.h"
 #include "ui/controls.h"
 
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QtTest>
 
 using namespace rounds_table;
+using namespace testing;
 
 namespace {
 
@@ -15,16 +17,17 @@ const QString cedar = QStringLiteral("Cedar Hollow");
 const QString ann = QStringLiteral("Ann O'Neil");
 const QString sam = QStringLiteral("Sam Snead");
 
-const QStringList count_labels{"lbldea", "lblea", "lblbi", "lblpa", "lblbo", "lbldbo", "lbltbo"};
-const QStringList average_labels{"lblave3", "lblave4", "lblave5"};
-const QStringList total_labels{"lblstrokes3", "lblstrokes4", "lblstrokes5"};
-const QStringList round_labels{"lblscoref9", "lblscoreb9", "lblscore18"};
+// The counts of the seven score kinds, the averages and totals for par 3, 4 and 5, the rounds.
+const QStringList figure_labels =
+    QString("lbldea lblea lblbi lblpa lblbo lbldbo lbltbo lblave3 lblave4 lblave5 lblstrokes3 "
+            "lblstrokes4 lblstrokes5 lblscoref9 lblscoreb9 lblscore18")
+        .split(' ');
 const QStringList frames{"fraScoreRecap", "fraAveRecap", "fraTotals", "fraRounds"};
 
 // Two rounds of Ann on Cedar Hollow: one of 18 holes (front at par, back all bogeys, one
 // putt a hole there) and one of the front nine only, all bogeys; two putts a hole in front.
 // Between them a round of Sam's: nine birdies on par-4 holes.
-void add_ann_rounds(testing::AppFolder &folder) {
+void add_ann_rounds(AppFolder &folder) {
     const QList<int> pars{4, 5, 3, 4, 4, 3, 5, 4, 4};
     QList<int> bogeys;
     for (int par : pars) {
@@ -40,14 +43,14 @@ class StatsScreen {
   public:
     explicit StatsScreen(bool withRounds = true) {
         folder.addCourse(cedar, true);
-        folder.addCourse(QStringLiteral("Pine Ridge"), false);
+        folder.addCourse("Pine Ridge", false);
         folder.addGolfer(ann);
         folder.addGolfer(sam);
         if (withRounds) {
             add_ann_rounds(folder);
         }
-        app = std::make_unique<testing::RunningApp>(folder);
-        stats = ui::screen_as<FrmStats>(QStringLiteral("frmStats"));
+        app = std::make_unique<RunningApp>(folder);
+        stats = ui::screen_as<FrmStats>("frmStats");
     }
 
     void open() { ui::screen("frmMain")->control<QToolButton>("cmdStatInfo")->click(); }
@@ -58,21 +61,8 @@ class StatsScreen {
     ui::ComboList *list(const char *name) const {
         return stats->control<ui::ComboList>(QLatin1String(name));
     }
-    void pick(const char *listName, const QString &entry) {
-        ui::ComboList *combo = list(listName);
-        const int index = combo->findText(entry);
-        QVERIFY(index >= 0);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    QString text(const QString &label) const { return stats->control<QLabel>(label)->text(); }
-    QStringList texts(const QStringList &labels) const {
-        QStringList result;
-        for (const QString &label : labels) {
-            result << text(label);
-        }
-        return result;
-    }
+    void pick(const char *listName, const QString &entry) { testing::pick(list(listName), entry); }
+    QStringList texts(const QStringList &labels) const { return label_texts(stats, labels); }
     QStringList frameCaptions() const {
         QStringList result;
         for (const QString &frame : frames) {
@@ -80,17 +70,15 @@ class StatsScreen {
         }
         return result;
     }
-    QStringList allFigures() const {
-        return texts(count_labels + average_labels + total_labels + round_labels);
-    }
+    QStringList allFigures() const { return texts(figure_labels); }
     void calculate(const char *course, const QString &golfer) {
         pick("cboCourse", QLatin1String(course));
         pick("cboPlayer", golfer);
         button("cmdCalculateStats")->click();
     }
 
-    testing::AppFolder folder;
-    std::unique_ptr<testing::RunningApp> app;
+    AppFolder folder;
+    std::unique_ptr<RunningApp> app;
     FrmStats *stats;
 };
 
@@ -113,33 +101,29 @@ class TestFrmStats : public QObject {
     void first_display_shows_every_control_at_rest() {
         StatsScreen screen;
         screen.open();
-        FrmStats *stats = screen.stats;
-        QVERIFY(stats->isVisible());
+        QVERIFY(screen.stats->isVisible());
         QCOMPARE(screen.frameCaptions(),
                  (QStringList{" Par Recap ", "Ave Strokes", "Strokes Total", "Strokes Per Round"}));
-        QCOMPARE(screen.allFigures(), QStringList(count_labels.size(), "0") +
-                                          QStringList(average_labels.size(), "0.00") +
-                                          QStringList(6, "0"));
-        QCOMPARE(screen.text("Label12"), QStringLiteral("0"));
-
-        QCOMPARE(screen.list("cboPlayer")->text(), QStringLiteral("Select Golfer"));
-        QCOMPARE(screen.list("cboCourse")->text(), QStringLiteral("Select Course"));
-        QCOMPARE(screen.list("cboPlayer")->count(), 2);
-        QCOMPARE(screen.list("cboCourse")->count(), 2);
-        QVERIFY(screen.list("cboPlayer")->isVisible());
-        QVERIFY(screen.list("cboCourse")->isVisible());
+        QCOMPARE(screen.allFigures(),
+                 QStringList(7, "0") + QStringList(3, "0.00") + QStringList(6, "0"));
+        QCOMPARE(screen.texts({"Label12"}), QStringList("0"));
+        for (const auto &[list, prompt] :
+             {std::pair{"cboPlayer", "Select Golfer"}, std::pair{"cboCourse", "Select Course"}}) {
+            QCOMPARE(screen.list(list)->text(), prompt);
+            QCOMPARE(screen.list(list)->count(), 2);
+            QVERIFY(screen.list(list)->isVisible());
+        }
 
         QVERIFY(!screen.button("cmdCalculateStats")->isEnabled());
-        QCOMPARE(screen.button("cmdPutting")->text(), QStringLiteral("&Putting"));
-        auto *help = stats->control<QToolButton>("cmdHelp");
-        QVERIFY(help->isVisible());
-        QVERIFY(!help->icon().isNull());
+        QCOMPARE(screen.button("cmdPutting")->text(), "&Putting");
+        auto *help = screen.stats->control<QToolButton>("cmdHelp");
+        QVERIFY(help->isVisible() && !help->icon().isNull());
     }
 
     void a_calculation_shows_the_strokes_view_and_putting_switches_views() {
         StatsScreen screen;
         screen.open();
-        testing::MessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
         screen.calculate("Cedar Hollow", ann);
         QVERIFY(answerer.shown().isEmpty());
         QCOMPARE(screen.allFigures(), ann_strokes);
@@ -149,16 +133,16 @@ class TestFrmStats : public QObject {
         screen.button("cmdPutting")->click();
         QCOMPARE(screen.allFigures(), ann_putts);
         QCOMPARE(screen.frameCaptions(), putting_captions);
-        QCOMPARE(screen.button("cmdPutting")->text(), QStringLiteral("&Strokes"));
+        QCOMPARE(screen.button("cmdPutting")->text(), "&Strokes");
         QVERIFY(!screen.list("cboPlayer")->isVisible());
         QVERIFY(!screen.list("cboCourse")->isVisible());
 
         screen.button("cmdPutting")->click();
         QCOMPARE(screen.allFigures(), ann_strokes);
         QCOMPARE(screen.frameCaptions(), stroke_captions);
-        QCOMPARE(screen.button("cmdPutting")->text(), QStringLiteral("&Putting"));
+        QCOMPARE(screen.button("cmdPutting")->text(), "&Putting");
         QVERIFY(screen.list("cboPlayer")->isVisible());
-        QCOMPARE(screen.text("Label12"), QStringLiteral("0"));
+        QCOMPARE(screen.texts({"Label12"}), QStringList("0"));
 
         // Calculate pressed while the putting view shows: the strokes view, the button unchanged.
         screen.pick("cboCourse", cedar);
@@ -167,10 +151,10 @@ class TestFrmStats : public QObject {
         QCOMPARE(screen.allFigures(), ann_strokes);
         QCOMPARE(screen.frameCaptions(), stroke_captions);
         QVERIFY(screen.list("cboCourse")->isVisible());
-        QCOMPARE(screen.button("cmdPutting")->text(), QStringLiteral("&Strokes"));
+        QCOMPARE(screen.button("cmdPutting")->text(), "&Strokes");
         screen.button("cmdPutting")->click();
         QCOMPARE(screen.allFigures(), ann_strokes);
-        QCOMPARE(screen.button("cmdPutting")->text(), QStringLiteral("&Putting"));
+        QCOMPARE(screen.button("cmdPutting")->text(), "&Putting");
 
         // Sam played no par-3 or par-5 hole: those classes read "N/A" beside his par-4 figures,
         // and Ann's back-nine average stays, Sam having none.
@@ -191,21 +175,18 @@ class TestFrmStats : public QObject {
         StatsScreen screen;
         screen.open();
         QPushButton *calculate = screen.button("cmdCalculateStats");
-        testing::MessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
         screen.calculate("Cedar Hollow", ann);
         QCOMPARE(screen.allFigures(), ann_strokes);
 
         // Nothing chosen: only the course is asked for, and the figures stay.
-        screen.list("cboCourse")->setText(QStringLiteral("Select Course"));
-        screen.list("cboPlayer")->setText(QStringLiteral("Select Golfer"));
+        screen.list("cboCourse")->setText("Select Course");
+        screen.list("cboPlayer")->setText("Select Golfer");
         calculate->setEnabled(true);
         calculate->click();
-        QCOMPARE(answerer.shown().size(), 1);
-        QCOMPARE(answerer.shown().at(0).text,
-                 QStringLiteral("You must select a course to calculate"));
-        QCOMPARE(answerer.shown().at(0).title, QStringLiteral("No Course Selected"));
-        QCOMPARE(answerer.shown().at(0).icon, QMessageBox::NoIcon);
-        QCOMPARE(answerer.shown().at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(answerer.shown(),
+                 QList<ShownMessage>(
+                     {ok_box("You must select a course to calculate", "No Course Selected")}));
         QVERIFY(!calculate->isEnabled());
         QCOMPARE(screen.allFigures(), ann_strokes);
         // The refused press still zeroed what the views are formed from.
@@ -216,20 +197,19 @@ class TestFrmStats : public QObject {
         // A course but a golfer prompt with blanks around it.
         screen.pick("cboCourse", cedar);
         QVERIFY(calculate->isEnabled());
-        screen.list("cboPlayer")->setText(QStringLiteral("  Select Golfer  "));
+        screen.list("cboPlayer")->setText("  Select Golfer  ");
         calculate->click();
-        QCOMPARE(answerer.shown().size(), 2);
-        QCOMPARE(answerer.shown().at(1).text,
-                 QStringLiteral("You must select a Golfer for stats."));
-        QCOMPARE(answerer.shown().at(1).title, QStringLiteral("No Golfer Selected"));
+        QCOMPARE(answerer.shown().mid(1),
+                 QList<ShownMessage>(
+                     {ok_box("You must select a Golfer for stats.", "No Golfer Selected")}));
         QVERIFY(!calculate->isEnabled());
 
         // The course prompt with a blank before it is a course name that matches no round.
         screen.pick("cboPlayer", ann);
-        screen.list("cboCourse")->setText(QStringLiteral(" Select Course"));
+        screen.list("cboCourse")->setText(" Select Course");
         calculate->click();
         QCOMPARE(answerer.shown().size(), 2);
-        QCOMPARE(screen.texts(count_labels), QStringList(7, "0"));
+        QCOMPARE(screen.allFigures().mid(0, 7), QStringList(7, "0"));
         QCOMPARE(screen.texts({"lblave5", "lblstrokes5"}), (QStringList{"N/A", "N/A"}));
     }
 
@@ -243,30 +223,20 @@ class TestFrmStats : public QObject {
         QVERIFY(ui::screen("frmMain")->isVisible());
 
         screen.open();
-        QStringList expected = ann_putts;
-        for (int i = 0; i < 7; ++i) {
-            expected[i] = "0";
-        }
-        for (int i = 7; i < 10; ++i) {
-            expected[i] = "0.00";
-        }
-        QCOMPARE(screen.allFigures(), expected);
+        QCOMPARE(screen.allFigures(),
+                 QStringList(7, "0") + QStringList(3, "0.00") + ann_putts.mid(10));
         QCOMPARE(screen.frameCaptions(), putting_captions);
-        QCOMPARE(screen.button("cmdPutting")->text(), QStringLiteral("&Strokes"));
+        QCOMPARE(screen.button("cmdPutting")->text(), "&Strokes");
         QVERIFY(!screen.list("cboCourse")->isVisible());
     }
 
     void an_empty_rounds_table_is_reported_and_shows_empty_figures() {
         StatsScreen screen(false);
         screen.open();
-        testing::MessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
         screen.calculate("Cedar Hollow", ann);
-        QCOMPARE(answerer.shown().size(), 1);
-        const testing::ShownMessage &shown = answerer.shown().at(0);
-        QCOMPARE(shown.text, QStringLiteral("There are no Rounds to compute"));
-        QCOMPARE(shown.title, QStringLiteral("No Recorded Rounds"));
-        QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(shown.icon, QMessageBox::NoIcon);
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({ok_box("There are no Rounds to compute",
+                                                               "No Recorded Rounds")}));
         QCOMPARE(screen.frameCaptions(), stroke_captions);
         const QStringList empty{"0",    "0",   "0", "0", "0",   "0", "0", "0.00",
                                 "0.00", "N/A", "0", "0", "N/A", "0", "0", "0"};

@@ -5,7 +5,7 @@
 #include "store/database.h"
 #include "store/jet_import.h"
 #include "store/schema.h"
-#include "support/test_app.h"
+#include "support/test_helpers.h"
 
 #include <QDate>
 #include <QDir>
@@ -20,6 +20,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+using namespace testing;
+
 namespace {
 
 const char *const convert_flag = "--convert-in";
@@ -31,13 +33,8 @@ QString fixture_path(const QString &name) {
     return QStringLiteral(JET_FIXTURES "/") + name;
 }
 
-QByteArray contents(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray fixture_bytes(const QString &fixture) {
-    return contents(fixture_path(fixture + QStringLiteral(".mdb")));
+    return file_bytes(fixture_path(fixture + ".mdb"));
 }
 
 // An application folder holding the given bytes as its database file.
@@ -51,6 +48,9 @@ class OldFolder {
     QString path() const { return dir_.path(); }
     QString file(const QString &name) const { return QDir(dir_.path()).filePath(name); }
     QString databasePath() const { return file(store::database_file_name); }
+    QList<QStringList> records(const char *table, const QStringList &columns) const {
+        return stored_records(databasePath(), table, columns);
+    }
     // Every file name but the database's own working files, sorted.
     QStringList files() const {
         QStringList names = QDir(dir_.path()).entryList(QDir::Files, QDir::Name);
@@ -63,33 +63,6 @@ class OldFolder {
   private:
     QTemporaryDir dir_;
 };
-
-struct StartedApp {
-    explicit StartedApp(const OldFolder &folder) : started(app::start(folder.path())) {}
-    ~StartedApp() {
-        if (started) {
-            app::shut_down();
-        }
-    }
-    bool started;
-};
-
-QList<QStringList> stored_records(const QString &folder, const QString &table,
-                                  const QStringList &columns) {
-    store::DataControl binding(nullptr);
-    binding.setDatabaseName(QDir(folder).filePath(store::database_file_name));
-    binding.setRecordSource(table);
-    binding.refresh();
-    QList<QStringList> records;
-    for (store::Recordset &set = binding.recordset(); !set.eof(); set.moveNext()) {
-        QStringList record;
-        for (const QString &column : columns) {
-            record << set.field(column);
-        }
-        records << record;
-    }
-    return records;
-}
 
 QStringList csv_fields(const QString &line) {
     QStringList fields;
@@ -156,10 +129,10 @@ Expected expected_table(const QString &fixture, const QString &table) {
     return expected;
 }
 
-void compare_with_export(const QString &folder, const QString &fixture) {
-    for (const QString table : {"golfers", "courseinfo", "rounds"}) {
+void compare_with_export(const OldFolder &folder, const QString &fixture) {
+    for (const char *table : {"golfers", "courseinfo", "rounds"}) {
         const Expected expected = expected_table(fixture, table);
-        QCOMPARE(stored_records(folder, table, expected.columns), expected.records);
+        QCOMPARE(folder.records(table, expected.columns), expected.records);
     }
 }
 
@@ -251,9 +224,8 @@ class TestJetImport : public QObject {
         QTest::newRow("number, yes/no and date columns")
             << numeric_fixture
             << QLocale::system().toString(QDate(2001, 1, 1), QLocale::ShortFormat) << 6
-            << QStringLiteral("put7");
-        QTest::newRow("text columns")
-            << text_fixture << QStringLiteral("1/1/2001") << 5 << QStringLiteral("h4");
+            << QString("put7");
+        QTest::newRow("text columns") << text_fixture << QString("1/1/2001") << 5 << QString("h4");
     }
     void every_record_comes_over_as_parlivo_writes_it() {
         QFETCH(QString, fixture);
@@ -263,92 +235,77 @@ class TestJetImport : public QObject {
         const QByteArray original = fixture_bytes(fixture);
         OldFolder folder(original);
         {
-            testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
-            StartedApp app(folder);
-            QVERIFY(app.started);
-            QCOMPARE(answerer.shown().size(), 2);
-            const testing::ShownMessage question = answerer.shown().at(0);
-            QCOMPARE(question.icon, QMessageBox::Question);
-            QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
-            QCOMPARE(question.title, QStringLiteral(" Parlivo "));
-            const testing::ShownMessage done = answerer.shown().at(1);
-            QCOMPARE(done.text, summary(4, 3, 12, backup_name));
-            QCOMPARE(done.icon, QMessageBox::Information);
-            QCOMPARE(done.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-            QCOMPARE(done.title, QStringLiteral(" Parlivo "));
+            MessageBoxAnswerer answerer(QMessageBox::Yes);
+            RunningApp app(folder.path());
+            QVERIFY(app.started());
+            ShownMessage question = answerer.shown().value(0);
+            question.text.clear(); // its wording is free; what it offers is not
+            QCOMPARE(question,
+                     yes_no_box("", " Parlivo ", QMessageBox::Question, QMessageBox::Yes));
+            QCOMPARE(answerer.shown().mid(1),
+                     QList<ShownMessage>({ok_box(summary(4, 3, 12, backup_name), " Parlivo ",
+                                                 QMessageBox::Information)}));
 
             // The catalogue loaded at start-up reads the converted courses.
             QCOMPARE(course_count, 2);
-            QCOMPARE(course_data[1][course_field::name], QStringLiteral("Pine Ridge 9"));
+            QCOMPARE(course_data[1][course_field::name] + '|' + course_data[2][course_field::name],
+                     "Pine Ridge 9|St. Andrew's Links");
             QVERIFY(!course_size_is_18(course_data[1][course_field::size]));
             QVERIFY(course_size_is_18(course_data[2][course_field::size]));
-            QCOMPARE(course_data[2][course_field::name], QStringLiteral("St. Andrew's Links"));
         }
-        compare_with_export(folder.path(), fixture);
+        compare_with_export(folder, fixture);
 
-        const QList<QStringList> golfers =
-            stored_records(folder.path(), "golfers", {"golfer_name"});
-        QCOMPARE(golfers.at(0).first(), QStringLiteral("Ann O'Neil"));
-        QCOMPARE(golfers.at(1).first(), QStringLiteral("J\u00fcrgen M\u00fcller"));
-        QCOMPARE(golfers.at(2).first(), QStringLiteral("bob "));
-        const QList<QStringList> rounds =
-            stored_records(folder.path(), "rounds", {"date", "total", "ptot", "puttot"});
-        QCOMPARE(rounds.first(), QStringList({firstDate, "77", "73", "22"}));
-        QCOMPARE(stored_records(folder.path(), "rounds", {emptiedColumn}).at(roundWithEmptyBox),
+        QCOMPARE(stored_column(folder.databasePath(), "golfers", "golfer_name").mid(0, 3),
+                 QStringList({"Ann O'Neil", "J\u00fcrgen M\u00fcller", "bob "}));
+        QCOMPARE(folder.records("rounds", {"date", "total", "ptot", "puttot"}).first(),
+                 QStringList({firstDate, "77", "73", "22"}));
+        QCOMPARE(folder.records("rounds", {emptiedColumn}).at(roundWithEmptyBox),
                  QStringList(QString()));
 
         QCOMPARE(folder.files(), QStringList({backup_name, store::database_file_name}));
-        QCOMPARE(contents(folder.file(backup_name)), original);
+        QCOMPARE(file_bytes(folder.file(backup_name)), original);
 
         // Converted once: the next start goes straight to the menu.
-        testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
-        StartedApp again(folder);
-        QVERIFY(again.started);
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        RunningApp again(folder.path());
+        QVERIFY(again.started());
         QVERIFY(answerer.shown().isEmpty());
     }
 
     void statistics_of_a_golfer_on_the_converted_rounds() {
         OldFolder folder(fixture_bytes(numeric_fixture));
-        testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
-        StartedApp app(folder);
-        QVERIFY(app.started);
+        store::convert_jet_database(folder.path());
         store::DataControl binding(nullptr);
         binding.setDatabaseName(folder.databasePath());
-        binding.setRecordSource(QStringLiteral("rounds"));
+        binding.setRecordSource("rounds");
         zero_stats();
         // bob's one round on Cedar Hollow, whose putts on hole 7 were never entered.
-        calculate_stats(binding, QStringLiteral("Cedar Hollow"), QStringLiteral("bob"));
-
-        const QList<int> strokeKinds{stroke_dea, stroke_ea,  stroke_bi, stroke_pa,
-                                     stroke_bo,  stroke_dbo, stroke_tbo};
-        QCOMPARE(strokeKinds, QList<int>({0, 4, 2, 5, 3, 4, 0}));
-        const QList<int> puttKinds{putt_dea, putt_ea,  putt_bi, putt_pa,
-                                   putt_bo,  putt_dbo, putt_tbo};
-        QCOMPARE(puttKinds, QList<int>({0, 3, 1, 5, 2, 2, 0}));
-        QCOMPARE(stroke_count[3], 5.0);
-        QCOMPARE(stroke_sum[3], 17.0);
-        QCOMPARE(stroke_sum[4], 30.0);
-        QCOMPARE(stroke_sum[5], 27.0);
-        QCOMPARE(putt_count[3], 4.0);
-        QCOMPARE(putt_sum[3], 7.0);
-        QCOMPARE(putt_sum[5], 9.0);
-        QCOMPARE(stroke_sum[front_nine_class], 40.0);
-        QCOMPARE(stroke_sum[back_nine_class], 34.0);
-        QCOMPARE(stroke_sum[round_class], 74.0);
-        QCOMPARE(putt_sum[round_class], 22.0);
+        calculate_stats(binding, "Cedar Hollow", "bob");
+        QCOMPARE(QList<int>({stroke_dea, stroke_ea, stroke_bi, stroke_pa, stroke_bo, stroke_dbo,
+                             stroke_tbo}),
+                 QList<int>({0, 4, 2, 5, 3, 4, 0}));
+        QCOMPARE(QList<int>({putt_dea, putt_ea, putt_bi, putt_pa, putt_bo, putt_dbo, putt_tbo}),
+                 QList<int>({0, 3, 1, 5, 2, 2, 0}));
+        // Par 3 count and sum, par 4 and 5 sums, front nine, back nine, round.
+        QCOMPARE(QList<double>({stroke_count[3], stroke_sum[3], stroke_sum[4], stroke_sum[5],
+                                stroke_sum[front_nine_class], stroke_sum[back_nine_class],
+                                stroke_sum[round_class]}),
+                 QList<double>({5, 17, 30, 27, 40, 34, 74}));
+        QCOMPARE(QList<double>({putt_count[3], putt_sum[3], putt_sum[5], putt_sum[round_class]}),
+                 QList<double>({4, 7, 9, 22}));
     }
 
     void declining_ends_parlivo_and_leaves_the_file() {
         const QByteArray original = fixture_bytes(numeric_fixture);
         OldFolder folder(original);
         for (int start = 0; start < 2; ++start) {
-            testing::MessageBoxAnswerer answerer(QMessageBox::No);
-            StartedApp app(folder);
-            QVERIFY(!app.started);
+            MessageBoxAnswerer answerer(QMessageBox::No);
+            RunningApp app(folder.path());
+            QVERIFY(!app.started());
             QCOMPARE(answerer.shown().size(), 1); // asked again at every start
             QCOMPARE(answerer.shown().first().icon, QMessageBox::Question);
             QCOMPARE(folder.files(), QStringList(store::database_file_name));
-            QCOMPARE(contents(folder.databasePath()), original);
+            QCOMPARE(file_bytes(folder.databasePath()), original);
         }
     }
 
@@ -373,33 +330,31 @@ class TestJetImport : public QObject {
         QFETCH(QByteArray, database);
         QFETCH(QString, problem);
         OldFolder folder(database);
-        testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
-        StartedApp app(folder);
-        QVERIFY(!app.started);
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        RunningApp app(folder.path());
+        QVERIFY(!app.started());
         QCOMPARE(answerer.shown().size(), 2);
-        const testing::ShownMessage refusal = answerer.shown().at(1);
+        const ShownMessage refusal = answerer.shown().at(1);
         QCOMPARE(refusal.icon, QMessageBox::Critical);
         QVERIFY2(refusal.text.contains(QDir::toNativeSeparators(folder.databasePath())),
                  qPrintable(refusal.text));
         QVERIFY2(refusal.text.contains(problem), qPrintable(refusal.text));
-        QVERIFY(refusal.text.contains(QStringLiteral("has not been changed")));
+        QVERIFY(refusal.text.contains("has not been changed"));
         QCOMPARE(folder.files(), QStringList(store::database_file_name));
-        QCOMPARE(contents(folder.databasePath()), database);
+        QCOMPARE(file_bytes(folder.databasePath()), database);
     }
 
     void missing_columns_read_zero_and_others_are_left_out() {
         QByteArray database = fixture_bytes(numeric_fixture);
-        rename_column(database, QStringLiteral("h19"), QStringLiteral("x19"));
-        rename_column(database, QStringLiteral("puttot"), QStringLiteral("xuttot"));
+        rename_column(database, "h19", "x19");
+        rename_column(database, "puttot", "xuttot");
         OldFolder folder(database);
         store::convert_jet_database(folder.path());
         const QList<QStringList> courses =
-            stored_records(folder.path(), "courseinfo", {"course_name", "b19", "h19"});
-        QCOMPARE(courses.first(), QStringList({"Cedar Hollow", "4109", "0"}));
+            folder.records("courseinfo", {"course_name", "b19", "h19"});
         QCOMPARE(courses.size(), 3);
-        const QList<QStringList> rounds =
-            stored_records(folder.path(), "rounds", {"putb9", "puttot"});
-        QCOMPARE(rounds.first(), QStringList({"8", "0"}));
+        QCOMPARE(courses.first(), QStringList({"Cedar Hollow", "4109", "0"}));
+        QCOMPARE(folder.records("rounds", {"putb9", "puttot"}).first(), QStringList({"8", "0"}));
     }
 
     void an_existing_backup_is_never_overwritten() {
@@ -413,13 +368,13 @@ class TestJetImport : public QObject {
         const store::JetConversion conversion = store::convert_jet_database(folder.path());
         const QString numbered = QStringLiteral("qxdat2000-access-backup-2.mdb");
         QCOMPARE(conversion.backupName, numbered);
-        QCOMPARE(contents(folder.file(backup_name)), QByteArray("an earlier backup"));
-        QCOMPARE(contents(folder.file(numbered)), original);
+        QCOMPARE(file_bytes(folder.file(backup_name)), QByteArray("an earlier backup"));
+        QCOMPARE(file_bytes(folder.file(numbered)), original);
         QCOMPARE(folder.files(), QStringList({numbered, backup_name, store::database_file_name}));
 
-        testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
-        StartedApp app(folder);
-        QVERIFY(app.started);
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        RunningApp app(folder.path());
+        QVERIFY(app.started());
         QVERIFY(answerer.shown().isEmpty());
     }
 
@@ -438,16 +393,16 @@ class TestJetImport : public QObject {
                         QFile::encodeName(folder.file(backup_name)).constData()),
                  0);
 
-        testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
         {
-            StartedApp app(folder);
-            QVERIFY(app.started);
+            RunningApp app(folder.path());
+            QVERIFY(app.started());
             QCOMPARE(answerer.shown().size(), 2);
             QCOMPARE(answerer.shown().at(1).text, summary(4, 3, 12, backup_name));
         }
         QCOMPARE(folder.files(), QStringList({backup_name, store::database_file_name}));
-        QCOMPARE(contents(folder.file(backup_name)), original);
-        compare_with_export(folder.path(), numeric_fixture);
+        QCOMPARE(file_bytes(folder.file(backup_name)), original);
+        compare_with_export(folder, numeric_fixture);
     }
 
     // Whatever instant the process dies at, the original stays whole under its own name (or
@@ -472,21 +427,21 @@ class TestJetImport : public QObject {
             const bool untouched = store::is_jet_database(folder.databasePath());
             if (untouched) {
                 ++leftOriginal;
-                QCOMPARE(contents(folder.databasePath()), original);
+                QCOMPARE(file_bytes(folder.databasePath()), original);
             } else {
-                QCOMPARE(contents(folder.file(backup_name)), original);
-                QCOMPARE(stored_records(folder.path(), "rounds", {"total"}).size(), 12);
+                QCOMPARE(file_bytes(folder.file(backup_name)), original);
+                QCOMPARE(folder.records("rounds", {"total"}).size(), 12);
             }
 
-            testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
+            MessageBoxAnswerer answerer(QMessageBox::Yes);
             {
-                StartedApp next(folder);
-                QVERIFY(next.started);
+                RunningApp next(folder.path());
+                QVERIFY(next.started());
                 QCOMPARE(answerer.shown().size(), untouched ? 2 : 0);
             }
             QCOMPARE(folder.files(), QStringList({backup_name, store::database_file_name}));
-            QCOMPARE(contents(folder.file(backup_name)), original);
-            compare_with_export(folder.path(), numeric_fixture);
+            QCOMPARE(file_bytes(folder.file(backup_name)), original);
+            compare_with_export(folder, numeric_fixture);
         }
         qInfo("%d kills within %lld us of the start of converting, %d of them before the new "
               "database took the name",

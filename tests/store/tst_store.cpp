@@ -1,7 +1,7 @@
 #include "store/data_control.h"
 #include "store/database.h"
 #include "store/schema.h"
-#include "support/test_app.h"
+#include "support/test_helpers.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <cstring>
 #include <sqlite3.h>
+
+using namespace testing;
 
 namespace {
 
@@ -22,33 +24,12 @@ std::unique_ptr<store::DataControl> bind(const QString &path, const QString &tab
     return binding;
 }
 
-QStringList walk(store::Recordset &records, const QString &column = "golfer_name") {
+QStringList walk(store::Recordset &golfers) {
     QStringList values;
-    for (records.moveFirst(); !records.eof(); records.moveNext()) {
-        values << records.field(column);
+    for (golfers.moveFirst(); !golfers.eof(); golfers.moveNext()) {
+        values << golfers.field("golfer_name");
     }
     return values;
-}
-
-QByteArray file_bytes(const QString &path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-QString run_sql(const QString &path, const char *sql) {
-    sqlite3 *db = nullptr;
-    sqlite3_open(QFile::encodeName(path).constData(), &db);
-    QString firstValue;
-    sqlite3_exec(
-        db, sql,
-        [](void *result, int, char **values, char **) {
-            *static_cast<QString *>(result) = QString::fromUtf8(values[0]);
-            return 1; // the first value is enough
-        },
-        &firstValue, nullptr);
-    sqlite3_close(db);
-    return firstValue;
 }
 
 void set_writable(const QString &path, bool writable) {
@@ -87,13 +68,13 @@ int write_courses_forever(const QString &path) {
 class TestStore : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::AppFolder> folder;
+    std::unique_ptr<AppFolder> folder;
     std::unique_ptr<store::DataControl> golfers;
 
     // A new database whose golfers table holds the names, in that order.
     store::Recordset &golfersWith(const QStringList &names) {
         golfers.reset();
-        folder = std::make_unique<testing::AppFolder>();
+        folder = std::make_unique<AppFolder>();
         for (const QString &name : names) {
             folder->addGolfer(name);
         }
@@ -113,11 +94,11 @@ class TestStore : public QObject {
         QVERIFY(empty.noMatch());
 
         store::Recordset &set = golfersWith({"Carl", "alice", " Bob  "});
-        QCOMPARE(set.field("golfer_name"), QStringLiteral("Carl")); // refresh lands on the first
+        QCOMPARE(set.field("golfer_name"), "Carl"); // refresh lands on the first
         QCOMPARE(walk(set), QStringList({"Carl", "alice", " Bob  "}));
         QCOMPARE(set.recordCount(), 3);
         set.moveLast();
-        QCOMPARE(set.field("golfer_name"), QStringLiteral(" Bob  "));
+        QCOMPARE(set.field("golfer_name"), " Bob  ");
         set.moveNext();
         QVERIFY(set.eof());
     }
@@ -129,22 +110,22 @@ class TestStore : public QObject {
         auto found = [&](const QString &value, bool next = false) {
             const QString criteria = "golfer_name like '" + value + "'";
             next ? set.findNext(criteria) : set.findFirst(criteria);
-            return set.noMatch() ? QStringLiteral("<no match>") : set.field("golfer_name");
+            return set.noMatch() ? "<no match>" : set.field("golfer_name");
         };
-        QCOMPARE(found("ann o'neil"), QStringLiteral("Ann O'Neil"));
-        QCOMPARE(found("élodie dÜrr"), QStringLiteral("ÉLODIE Dürr"));
-        QCOMPARE(found("a_b"), QStringLiteral("a_b"));
-        QCOMPARE(found("What?"), QStringLiteral("What?"));
-        QCOMPARE(found("[Bob]"), QStringLiteral("[Bob]"));
-        QCOMPARE(found("%"), QStringLiteral("<no match>"));
-        QCOMPARE(found("Al"), QStringLiteral("<no match>"));
-        QCOMPARE(found("Alice "), QStringLiteral("<no match>"));
+        QCOMPARE(found("ann o'neil"), "Ann O'Neil");
+        QCOMPARE(found("élodie dÜrr"), "ÉLODIE Dürr");
+        QCOMPARE(found("a_b"), "a_b");
+        QCOMPARE(found("What?"), "What?");
+        QCOMPARE(found("[Bob]"), "[Bob]");
+        QCOMPARE(found("%"), "<no match>");
+        QCOMPARE(found("Al"), "<no match>");
+        QCOMPARE(found("Alice "), "<no match>");
 
-        QCOMPARE(found("ALICE"), QStringLiteral("Alice"));
-        QCOMPARE(found("ALICE", true), QStringLiteral("alice"));
-        QCOMPARE(found("ALICE", true), QStringLiteral("<no match>"));
-        QCOMPARE(found("Al*"), QStringLiteral("Al*"));
-        QCOMPARE(found("Al*", true), QStringLiteral("<no match>"));
+        QCOMPARE(found("ALICE"), "Alice");
+        QCOMPARE(found("ALICE", true), "alice");
+        QCOMPARE(found("ALICE", true), "<no match>");
+        QCOMPARE(found("Al*"), "Al*");
+        QCOMPARE(found("Al*", true), "<no match>");
     }
 
     void addEditAndDeleteAreStored() {
@@ -159,16 +140,16 @@ class TestStore : public QObject {
         set.findFirst("golfer_name like 'Ann'");
         set.remove();
         set.moveNext();
-        QCOMPARE(set.field("golfer_name"), QStringLiteral("Bobby"));
+        QCOMPARE(set.field("golfer_name"), "Bobby");
         QCOMPARE(set.recordCount(), 3);
 
         // What one binding wrote, another (on its own connection) reads from the file.
-        QCOMPARE(walk(bind(folder->databasePath(), "golfers")->recordset()),
+        QCOMPARE(stored_column(folder->databasePath(), "golfers", "golfer_name"),
                  QStringList({"Bobby", "Cy", " Dee "}));
     }
 
     void aKilledWriterLeavesWholeRecords() {
-        const testing::AppFolder folder;
+        const AppFolder folder;
         const QString path = folder.databasePath();
         for (int kill = 0; kill < 6; ++kill) {
             QProcess writer;
@@ -186,16 +167,12 @@ class TestStore : public QObject {
             writer.waitForFinished();
             const QString lastStored = "e" + printed.trimmed().split('\n').last();
 
-            QCOMPARE(run_sql(path, "PRAGMA integrity_check"), QStringLiteral("ok"));
-            const auto courses = bind(path, "courseinfo");
+            QCOMPARE(run_sql(path, "PRAGMA integrity_check"), "ok");
             QStringList stored;
-            for (store::Recordset &set = courses->recordset(); !set.eof(); set.moveNext()) {
-                QSet<QString> values;
-                for (const QString &column : store::courseinfo_columns()) {
-                    values << set.field(column);
-                }
-                QCOMPARE(values.size(), 1);
-                stored << set.field("course_id");
+            for (const QStringList &course :
+                 stored_records(path, "courseinfo", store::courseinfo_columns())) {
+                QCOMPARE(QSet<QString>(course.cbegin(), course.cend()).size(), 1);
+                stored << course.first();
             }
             QVERIFY2(stored.contains(lastStored), qPrintable(lastStored));
         }

@@ -112,7 +112,9 @@ int AppFolder::count(const QString &table) const {
     return binding.recordset().recordCount();
 }
 
-RunningApp::RunningApp(const AppFolder &folder) : started_(app::start(folder.path())) {}
+RunningApp::RunningApp(const AppFolder &folder) : RunningApp(folder.path()) {}
+
+RunningApp::RunningApp(const QString &folderPath) : started_(app::start(folderPath)) {}
 
 RunningApp::~RunningApp() {
     if (started_) {

@@ -54,6 +54,7 @@ class AppFolder {
 class RunningApp {
   public:
     explicit RunningApp(const AppFolder &folder);
+    explicit RunningApp(const QString &folderPath);
     ~RunningApp();
     bool started() const { return started_; }
 
