@@ -7,25 +7,33 @@ namespace ui {
 
 namespace {
 
-// The key code a character key, Backspace or Enter gives; 0 for keys that are not
-// characters (arrows, Delete, Home, Tab) and for shortcuts, which keep their usual meaning.
-int key_ascii_of(const QKeyEvent *event) {
+// Ctrl and Ctrl+Shift with a key make a shortcut (copy, paste, undo), which types nothing;
+// with any other modifiers (Alt, Meta, AltGr as Ctrl+Alt) a key types its text as usual, and
+// so do the formatting characters some keyboards type with Ctrl+Shift.
+bool is_shortcut(const QKeyEvent *event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool formatting =
+        !event->text().isEmpty() && event->text().at(0).category() == QChar::Other_Format;
+    return !formatting && (modifiers == Qt::ControlModifier ||
+                           modifiers == (Qt::ControlModifier | Qt::ShiftModifier));
+}
+
+// What a key types, as key codes: Backspace 8, Enter 13 or the characters of its text. Keys
+// that type nothing (arrows, Delete, Home, Tab) and shortcuts give none.
+QString typed_codes(const QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Backspace:
-        return 8;
+        return QString(QChar(8));
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return QString(QChar(13));
     default:
         break;
     }
-    const Qt::KeyboardModifiers shortcuts =
-        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if ((event->modifiers() & shortcuts) || event->text().isEmpty()) {
-        return 0;
+    if (is_shortcut(event)) {
+        return QString();
     }
-    const ushort code = event->text().at(0).unicode();
-    return code == 127 ? 0 : code;
+    return QString(event->text()).remove(QChar(127));
 }
 
 } // namespace
@@ -36,7 +44,13 @@ TextBox::TextBox(QWidget *parent, const QString &name, const QString &text)
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event) {
-    int keyAscii = key_ascii_of(event);
+    const QString typed = typed_codes(event);
+    if (typed.size() > 1) {
+        typeEach(typed);
+        event->accept();
+        return;
+    }
+    int keyAscii = typed.isEmpty() ? 0 : typed.at(0).unicode();
     if (keyAscii != 0) {
         emit keyPress(keyAscii);
         if (keyAscii == 0) {
@@ -45,6 +59,22 @@ void TextBox::keyPressEvent(QKeyEvent *event) {
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// A key that types several characters at once: each passes the keyPress handlers on its own,
+// as if typed one at a time, and the characters kept are typed.
+void TextBox::typeEach(const QString &characters) {
+    QString kept;
+    for (QChar character : characters) {
+        int keyAscii = character.unicode();
+        emit keyPress(keyAscii);
+        if (keyAscii != 0 && QChar(keyAscii).category() != QChar::Other_Control) {
+            kept += QChar(keyAscii);
+        }
+    }
+    if (!isReadOnly()) {
+        insert(kept);
+    }
 }
 
 void TextBox::focusInEvent(QFocusEvent *event) {

@@ -30,6 +30,9 @@ class TextBox : public QLineEdit {
   protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+
+  private:
+    void typeEach(const QString &characters);
 };
 
 // A drop-down list with an editable text line. click fires only when the user picks an

@@ -1,5 +1,6 @@
 #include "text_number.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace ui {
@@ -11,7 +12,9 @@ double leading_number(const QString &text) {
 }
 
 QString number_text(double value) {
-    return QString::number(value, 'g', 15);
+    // Never in exponent form, which would read back as its first digits; adding 0.0 makes a
+    // negative zero "0".
+    return QString::number(value + 0.0, 'f', QLocale::FloatingPointShortest);
 }
 
 } // namespace ui
