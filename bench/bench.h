@@ -9,6 +9,16 @@
 // golfers in turn and to courses in turn.
 void make_bench_database(const QString &folder, int courses, int golfers, qint64 rounds);
 
+// The arguments COURSES GOLFERS ROUNDS [RUNS] that several commands share.
+struct BenchSize {
+    int courses = 0;
+    int golfers = 0;
+    qint64 rounds = 0;
+    int runs = 7;
+};
+// False when fewer than three arguments are given.
+bool read_bench_size(const QStringList &args, BenchSize &size);
+
 // Runs `measure` `runs` times and returns the median, in milliseconds.
 double median_ms(int runs, const std::function<double()> &measure);
 

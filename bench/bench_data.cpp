@@ -85,3 +85,14 @@ double median_ms(int runs, const std::function<double()> &measure) {
     std::sort(times.begin(), times.end());
     return times.at(times.size() / 2);
 }
+
+bool read_bench_size(const QStringList &args, BenchSize &size) {
+    if (args.size() < 3) {
+        return false;
+    }
+    size.courses = args.at(0).toInt();
+    size.golfers = args.at(1).toInt();
+    size.rounds = args.at(2).toLongLong();
+    size.runs = args.value(3, QStringLiteral("7")).toInt();
+    return true;
+}

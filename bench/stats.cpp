@@ -55,13 +55,11 @@ double time_sqlite3_reading_names(const QString &database) {
 } // namespace
 
 int bench_stats(const QStringList &args) {
-    if (args.size() < 3) {
+    BenchSize size;
+    if (!read_bench_size(args, size)) {
         return 2;
     }
-    const int courses = args.at(0).toInt();
-    const int golfers = args.at(1).toInt();
-    const qint64 rounds = args.at(2).toLongLong();
-    const int runs = args.value(3, QStringLiteral("7")).toInt();
+    const auto [courses, golfers, rounds, runs] = size;
     QTemporaryDir folder;
     make_bench_database(folder.path(), courses, golfers, rounds);
     const QString database = QDir(folder.path()).filePath(store::database_file_name);
