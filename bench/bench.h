@@ -2,12 +2,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 
-// Makes an application folder's database with the given numbers of courses (at most 50),
-// golfers and rounds, written through the store as the program writes them. Rounds go to
-// golfers in turn and to courses in turn.
-void make_bench_database(const QString &folder, int courses, int golfers, qint64 rounds);
+// Makes an application folder's database with the given numbers of sample courses (at most
+// 50), golfers and rounds, written through the stores as the program writes them. Rounds go
+// to golfers in turn and to courses in turn.
+void makeBenchDatabase(const QString &folder, int courses, int golfers, qint64 rounds);
 
 // The arguments COURSES GOLFERS ROUNDS [RUNS] that several commands share.
 struct BenchSize {
@@ -17,10 +18,18 @@ struct BenchSize {
     int runs = 7;
 };
 // False when fewer than three arguments are given.
-bool read_bench_size(const QStringList &args, BenchSize &size);
+bool readBenchSize(const QStringList &args, BenchSize &size);
 
 // Runs `measure` `runs` times and returns the median, in milliseconds.
-double median_ms(int runs, const std::function<double()> &measure);
+double medianMs(int runs, const std::function<double()> &measure);
+double timeMs(const std::function<void()> &action);
+
+// A window of the running program by its objectName, and a control of it.
+QWidget *screenNamed(const QString &name);
+template <class T> T *control(const QString &screen, const QString &name) {
+    return screenNamed(screen)->findChild<T *>(name);
+}
+void click(const QString &screen, const QString &button);
 
 // One measurement the benchmark program offers: `parlivo_bench NAME ARGS...`.
 struct BenchCommand {
@@ -29,8 +38,9 @@ struct BenchCommand {
     int (*run)(const QStringList &args);
 };
 
-int bench_startup(const QStringList &args);
-int bench_course_save(const QStringList &args);
-int bench_rounds(const QStringList &args);
-int bench_stats(const QStringList &args);
-int bench_convert(const QStringList &args);
+int benchStartup(const QStringList &args);
+int benchStartupChild(const QStringList &args);
+int benchCourseSave(const QStringList &args);
+int benchRounds(const QStringList &args);
+int benchStats(const QStringList &args);
+int benchConvert(const QStringList &args);

@@ -12,28 +12,28 @@
 namespace {
 
 // One conversion of a fresh copy of the Access file, from reading it to the new file in place.
-double time_one_conversion(const QString &jetFile) {
+double timeOneConversion(const QString &jetFile) {
     QTemporaryDir folder;
-    const QString database = QDir(folder.path()).filePath(store::database_file_name);
+    const QString database = QDir(folder.path()).filePath(QLatin1String(store::databaseFileName));
     QFile::copy(jetFile, database);
     QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
     QElapsedTimer clock;
     clock.start();
-    store::convert_jet_database(folder.path());
+    store::convertJetDatabase(folder.path());
     return clock.nsecsElapsed() / 1e6;
 }
 
 } // namespace
 
-int bench_convert(const QStringList &args) {
+int benchConvert(const QStringList &args) {
     if (args.isEmpty()) {
         return 2;
     }
     const QString jetFile = args.at(0);
     const int runs = args.value(1, QStringLiteral("7")).toInt();
     try {
-        time_one_conversion(jetFile); // warms the file cache
-        const double median = median_ms(runs, [&] { return time_one_conversion(jetFile); });
+        timeOneConversion(jetFile); // warms the file cache
+        const double median = medianMs(runs, [&] { return timeOneConversion(jetFile); });
         QTextStream(stdout) << QStringLiteral("conversion of %1: median %2 ms over %3 runs\n")
                                    .arg(QDir::toNativeSeparators(jetFile))
                                    .arg(median, 0, 'f', 1)

@@ -4,17 +4,15 @@
 #include <QApplication>
 #include <QTextStream>
 
-int bench_startup_child(const QStringList &args);
-
 namespace {
 
 const BenchCommand commands[] = {
-    {"startup", "COURSES GOLFERS ROUNDS [RUNS]", bench_startup},
-    {"startup-child", "FOLDER (used by startup)", bench_startup_child},
-    {"course-save", "[RUNS]", bench_course_save},
-    {"rounds", "GOLFERS ROUNDS [RUNS]", bench_rounds},
-    {"stats", "COURSES GOLFERS ROUNDS [RUNS]", bench_stats},
-    {"convert", "ACCESS_FILE [RUNS]", bench_convert},
+    {"startup", "COURSES GOLFERS ROUNDS [RUNS]", benchStartup},
+    {"startup-child", "FOLDER (used by startup)", benchStartupChild},
+    {"course-save", "[RUNS]", benchCourseSave},
+    {"rounds", "GOLFERS ROUNDS [RUNS]", benchRounds},
+    {"stats", "COURSES GOLFERS ROUNDS [RUNS]", benchStats},
+    {"convert", "ACCESS_FILE [RUNS]", benchConvert},
 };
 
 int usage() {

@@ -1,18 +1,18 @@
 // The rounds over a large database: opening the prior rounds viewer until its first rows
-// show, deleting a golfer together with the golfer's rounds, and saving a round.
+// show, saving a round, and deleting a golfer together with the golfer's rounds.
 #include "bench.h"
 
 #include "app/startup.h"
-#include "store/data_control.h"
+#include "core/sample_data.h"
 #include "store/database.h"
-#include "ui/controls.h"
+#include "store/round_store.h"
 #include "ui/screen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -20,6 +20,10 @@
 #include <QTimer>
 
 namespace {
+
+const QString scorecard = QStringLiteral("frmScoreround");
+const QString viewer = QStringLiteral("frmViewPR");
+const QString roster = QStringLiteral("frmGolfer");
 
 // Presses `answer` in every message box as soon as it shows, while the object lives.
 class BoxAnswerer {
@@ -39,7 +43,7 @@ class BoxAnswerer {
     QTimer timer_;
 };
 
-long resident_kb() {
+long residentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
         return 0;
@@ -52,55 +56,41 @@ long resident_kb() {
     return 0;
 }
 
-double time_ms(const std::function<void()> &action) {
-    QElapsedTimer clock;
-    clock.start();
-    action();
-    return clock.nsecsElapsed() / 1e6;
+qint64 roundsStored(const QString &folder) {
+    store::Database database(folder);
+    return store::RoundStore(database).count();
 }
 
-void click(ui::Screen *screen, const char *button) {
-    screen->control<QAbstractButton>(QLatin1String(button))->click();
-}
-
-QString golfer_name(int index) {
-    return QStringLiteral("Golfer %1").arg(index + 1, 4, 10, QChar('0'));
-}
-
-qint64 rounds_stored(const QString &folder) {
-    store::DataControl binding(nullptr);
-    binding.setDatabaseName(QDir(folder).filePath(store::database_file_name));
-    binding.setRecordSource(QStringLiteral("rounds"));
-    binding.refresh();
-    return binding.recordset().recordCount();
+void pickFirst(const QString &list) {
+    auto *combo = control<QComboBox>(scorecard, list);
+    combo->setCurrentIndex(0);
+    emit combo->activated(0);
 }
 
 // From the click on View Prior Rounds until the grid has drawn its first rows.
-double open_viewer(ui::Screen *scorecard) {
-    return time_ms([scorecard] {
-        click(scorecard, "cmdViewPR");
-        ui::Screen *viewer = ui::screen(QStringLiteral("frmViewPR"));
+double openViewer() {
+    return timeMs([] {
+        click(scorecard, QStringLiteral("cmdViewPR"));
         QApplication::processEvents();
-        viewer->control<QTableView>(QStringLiteral("Grid1"))->grab();
+        control<QTableView>(viewer, QStringLiteral("Grid1"))->grab();
     });
 }
 
-void close_viewer() {
-    click(ui::screen(QStringLiteral("frmViewPR")), "cmdDone");
+void closeViewer() {
+    click(viewer, QStringLiteral("cmdDone"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
 }
 
-void report_viewer(ui::Screen *scorecard, int runs) {
-    const long before = resident_kb();
-    const double first = open_viewer(scorecard);
-    const long after = resident_kb();
-    const int rows =
-        ui::screen(QStringLiteral("frmViewPR"))->control<QTableView>("Grid1")->model()->rowCount();
-    close_viewer();
-    const double median = median_ms(runs, [scorecard] {
-        const double elapsed = open_viewer(scorecard);
-        close_viewer();
+void reportViewer(int runs) {
+    const long before = residentKb();
+    const double first = openViewer();
+    const long after = residentKb();
+    const int rows = control<QTableView>(viewer, QStringLiteral("Grid1"))->model()->rowCount();
+    closeViewer();
+    const double median = medianMs(runs, [] {
+        const double elapsed = openViewer();
+        closeViewer();
         return elapsed;
     });
     QTextStream(stdout) << QStringLiteral("open prior rounds viewer: first %1 ms, median %2 ms "
@@ -113,64 +103,63 @@ void report_viewer(ui::Screen *scorecard, int runs) {
                                .arg(rows);
 }
 
-void report_save(ui::Screen *scorecard, int runs) {
-    BoxAnswerer yes(QMessageBox::Yes);
-    const double median = median_ms(runs, [scorecard] {
-        auto *course = scorecard->control<ui::ComboList>(QStringLiteral("cboCourse"));
-        course->setCurrentIndex(0);
-        emit course->activated(0);
-        auto *golfer = scorecard->control<ui::ComboList>(QStringLiteral("cboPlayer"));
-        golfer->setCurrentIndex(0);
-        emit golfer->activated(0);
+void reportSave(int runs) {
+    const BoxAnswerer yes(QMessageBox::Yes);
+    const double median = medianMs(runs, [] {
+        pickFirst(QStringLiteral("cboCourse"));
+        pickFirst(QStringLiteral("cboPlayer"));
         for (int hole = 0; hole < 9; ++hole) {
-            scorecard->control<ui::TextBox>(QStringLiteral("txth1"), hole)->setText("4");
+            control<QLineEdit>(scorecard, ui::indexedName(QStringLiteral("txth1"), hole))
+                ->setText(QStringLiteral("4"));
         }
-        return time_ms([scorecard] { click(scorecard, "cmdSave"); });
+        return timeMs([] { click(scorecard, QStringLiteral("cmdSave")); });
     });
     QTextStream(stdout) << QStringLiteral("save a round: median %1 ms over %2 runs\n")
                                .arg(median, 0, 'f', 2)
                                .arg(runs);
 }
 
-void report_delete(const QString &folder, int golfers, int runs) {
-    ui::Screen *roster = ui::screen(QStringLiteral("frmGolfer"));
-    roster->showScreen();
-    auto *names = roster->control<ui::ComboList>(QStringLiteral("cboAddGolfer"));
-    BoxAnswerer yes(QMessageBox::Yes);
-    const qint64 before = rounds_stored(folder);
+void reportDelete(const QString &folder, int golfers, int runs) {
+    qobject_cast<ui::Screen *>(screenNamed(roster))->showScreen();
+    auto *names = control<QComboBox>(roster, QStringLiteral("cboAddGolfer"));
+    const BoxAnswerer yes(QMessageBox::Yes);
+    const qint64 before = roundsStored(folder);
+    const QStringList golferNames = core::sampleGolfers(golfers);
     int golfer = golfers - 1;
-    const double median = median_ms(runs, [&] {
-        names->setText(golfer_name(golfer--));
-        return time_ms([roster] { click(roster, "cmdDeleteGolfer"); });
+    const double median = medianMs(runs, [&] {
+        names->setEditText(golferNames.value(golfer--));
+        return timeMs([] { click(roster, QStringLiteral("cmdDeleteGolfer")); });
     });
     QTextStream(stdout) << QStringLiteral("delete a golfer and the golfer's rounds: median %1 ms "
                                           "over %2 runs (%3 rounds deleted in all)\n")
                                .arg(median, 0, 'f', 1)
                                .arg(runs)
-                               .arg(before - rounds_stored(folder));
+                               .arg(before - roundsStored(folder));
 }
 
 } // namespace
 
-int bench_rounds(const QStringList &args) {
+int benchRounds(const QStringList &args) {
     if (args.size() < 2) {
         return 2;
     }
     const int golfers = args.at(0).toInt();
     const qint64 rounds = args.at(1).toLongLong();
     const int runs = args.value(2, QStringLiteral("7")).toInt();
+    constexpr int courses = 10;
     QTemporaryDir folder;
-    make_bench_database(folder.path(), 10, golfers, rounds);
-    QTextStream(stdout)
-        << QStringLiteral("%1 golfers, %2 rounds, %3 courses\n").arg(golfers).arg(rounds).arg(10);
+    makeBenchDatabase(folder.path(), courses, golfers, rounds);
+    QTextStream(stdout) << QStringLiteral("%1 golfers, %2 rounds, %3 courses\n")
+                               .arg(golfers)
+                               .arg(rounds)
+                               .arg(courses);
     if (!app::start(folder.path())) {
         return 1;
     }
-    click(ui::screen(QStringLiteral("frmMain")), "cmdRoundInfo");
-    ui::Screen *scorecard = ui::screen(QStringLiteral("frmScoreround"));
-    report_viewer(scorecard, runs);
-    report_save(scorecard, runs);
-    report_delete(folder.path(), golfers, runs);
-    app::shut_down();
+    click(QStringLiteral("frmMain"), QStringLiteral("cmdRoundInfo"));
+    reportViewer(runs);
+    reportSave(runs);
+    reportDelete(folder.path(), golfers, runs);
+    app::shutDown();
     return 0;
 }

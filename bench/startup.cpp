@@ -10,16 +10,16 @@
 
 namespace {
 
-const QString shown_line = QStringLiteral("main menu shown");
+const QString shownLine = QStringLiteral("main menu shown");
 
 // One start of a fresh process, from its launch until it reports the menu on screen.
-double time_one_start(const QString &folder) {
+double timeOneStart(const QString &folder) {
     QProcess child;
     QElapsedTimer clock;
     clock.start();
     child.start(QCoreApplication::applicationFilePath(), {"startup-child", folder});
     while (child.waitForReadyRead(30000)) {
-        if (child.readAll().contains(shown_line.toUtf8())) {
+        if (child.readAll().contains(shownLine.toUtf8())) {
             const double elapsed = clock.nsecsElapsed() / 1e6;
             child.waitForFinished();
             return elapsed;
@@ -31,25 +31,25 @@ double time_one_start(const QString &folder) {
 
 } // namespace
 
-int bench_startup_child(const QStringList &args) {
+int benchStartupChild(const QStringList &args) {
     if (!app::start(args.value(0))) {
         return 1;
     }
-    QTextStream(stdout) << shown_line << Qt::endl;
-    app::shut_down();
+    QTextStream(stdout) << shownLine << Qt::endl;
+    app::shutDown();
     return 0;
 }
 
-int bench_startup(const QStringList &args) {
+int benchStartup(const QStringList &args) {
     BenchSize size;
-    if (!read_bench_size(args, size)) {
+    if (!readBenchSize(args, size)) {
         return 2;
     }
     const auto [courses, golfers, rounds, runs] = size;
     QTemporaryDir folder;
-    make_bench_database(folder.path(), courses, golfers, rounds);
-    time_one_start(folder.path()); // warms the file cache, as any second start has it warm
-    const double median = median_ms(runs, [&] { return time_one_start(folder.path()); });
+    makeBenchDatabase(folder.path(), courses, golfers, rounds);
+    timeOneStart(folder.path()); // warms the file cache, as any second start has it warm
+    const double median = medianMs(runs, [&] { return timeOneStart(folder.path()); });
     QTextStream(stdout) << QStringLiteral("start-up to main menu: median %1 ms over %2 runs "
                                           "(%3 courses, %4 golfers, %5 rounds)\n")
                                .arg(median, 0, 'f', 1)

@@ -1,81 +1,84 @@
 #include "bench.h"
 
 #include "app/startup.h"
-#include "stats/frm_stats.h"
-#include "stats/stats.h"
+#include "core/sample_data.h"
 #include "store/database.h"
-#include "ui/controls.h"
+#include "store/round_store.h"
+#include "ui/screen.h"
 
+#include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
 
-// The pair of names whose rounds are counted: round r goes to golfer r mod GOLFERS and to
-// course r mod COURSES, so with 8 courses and 125 golfers one round in 1,000 is theirs.
-const QString bench_course = QStringLiteral("Course 01");
-const QString bench_golfer = QStringLiteral("Golfer 0001");
+const QString statistics = QStringLiteral("frmStats");
 
-void pick(ui::ComboList *list, const QString &entry) {
-    const int index = list->findText(entry);
-    list->setCurrentIndex(index);
-    emit list->activated(index);
+void pick(const QString &list, const QString &entry) {
+    auto *combo = control<QComboBox>(statistics, list);
+    const int index = combo->findText(entry);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
 }
 
-// One press of Calculate on the statistics screen, until the strokes view is written.
-double time_one_calculation(FrmStats *stats) {
-    pick(stats->control<ui::ComboList>(QStringLiteral("cboCourse")), bench_course);
-    pick(stats->control<ui::ComboList>(QStringLiteral("cboPlayer")), bench_golfer);
-    QElapsedTimer clock;
-    clock.start();
-    stats->control<QPushButton>(QStringLiteral("cmdCalculateStats"))->click();
-    return clock.nsecsElapsed() / 1e6;
+// One press of Calculate on the statistics screen, until the strokes view is written. Round r
+// goes to golfer r mod GOLFERS and to course r mod COURSES, so with 8 courses and 125 golfers
+// one round in 1,000 is counted.
+double timeOneCalculation(const QString &golfer, const QString &course) {
+    pick(QStringLiteral("cboCourse"), course);
+    pick(QStringLiteral("cboPlayer"), golfer);
+    return timeMs([] { click(statistics, QStringLiteral("cmdCalculateStats")); });
 }
 
-// The sqlite3 command-line tool reading the two name columns of every round, from its
-// launch until it has written the last row.
-double time_sqlite3_reading_names(const QString &database) {
+// The sqlite3 command-line tool reading the two name columns of every round, from its launch
+// until it has written the last row.
+double timeSqlite3ReadingNames(const QString &database) {
     QProcess tool;
     tool.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer clock;
-    clock.start();
-    tool.start(QStringLiteral("sqlite3"),
-               {database, QStringLiteral("SELECT golfer_name, course_name FROM rounds")});
-    if (!tool.waitForFinished(-1) || tool.exitCode() != 0) {
+    const double elapsed = timeMs([&] {
+        tool.start(QStringLiteral("sqlite3"),
+                   {database, QStringLiteral("SELECT golfer_name, course_name FROM rounds")});
+        tool.waitForFinished(-1);
+    });
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
         QTextStream(stderr) << "sqlite3 failed: " << tool.errorString() << '\n';
         return -1;
     }
-    return clock.nsecsElapsed() / 1e6;
+    return elapsed;
+}
+
+qint64 roundsCounted(const QString &folder, const QString &golfer, const QString &course) {
+    store::Database database(folder);
+    return store::RoundStore(database).roundsOf(golfer, course).size();
 }
 
 } // namespace
 
-int bench_stats(const QStringList &args) {
+int benchStats(const QStringList &args) {
     BenchSize size;
-    if (!read_bench_size(args, size)) {
+    if (!readBenchSize(args, size)) {
         return 2;
     }
     const auto [courses, golfers, rounds, runs] = size;
     QTemporaryDir folder;
-    make_bench_database(folder.path(), courses, golfers, rounds);
-    const QString database = QDir(folder.path()).filePath(store::database_file_name);
+    makeBenchDatabase(folder.path(), courses, golfers, rounds);
+    const QString database = QDir(folder.path()).filePath(QLatin1String(store::databaseFileName));
+    const QString golfer = core::sampleGolfers(1).value(0);
+    const QString course = core::sampleCourse(0).name;
 
     if (!app::start(folder.path())) {
         return 1;
     }
-    auto *stats = ui::screen_as<FrmStats>(QStringLiteral("frmStats"));
-    stats->showScreen();
-    time_one_calculation(stats); // warms the file cache, as for the tool below
-    const double calculation = median_ms(runs, [&] { return time_one_calculation(stats); });
-    const qint64 counted = static_cast<qint64>(stroke_count[round_class]);
-    app::shut_down();
+    qobject_cast<ui::Screen *>(screenNamed(statistics))->showScreen();
+    timeOneCalculation(golfer, course); // warms the file cache, as for the tool below
+    const double calculation = medianMs(runs, [&] { return timeOneCalculation(golfer, course); });
+    app::shutDown();
+    const qint64 counted = roundsCounted(folder.path(), golfer, course);
 
-    time_sqlite3_reading_names(database);
-    const double tool = median_ms(runs, [&] { return time_sqlite3_reading_names(database); });
+    timeSqlite3ReadingNames(database);
+    const double tool = medianMs(runs, [&] { return timeSqlite3ReadingNames(database); });
 
     QTextStream(stdout) << QStringLiteral("statistics calculation: median %1 ms over %2 runs "
                                           "(%3 rounds, %4 of them counted)\n"

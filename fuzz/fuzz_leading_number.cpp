@@ -1,5 +1,5 @@
-// The leading-number rule and its way back to text, on any text at all.
-#include "ui/text_number.h"
+// The leading-number rule, its way back to text and the exact whole sum, on any text at all.
+#include "core/figures.h"
 
 #include <QString>
 #include <cmath>
@@ -15,7 +15,7 @@ void require(bool holds) {
     }
 }
 
-bool is_plain_whole_number(const QString &text) {
+bool isPlainWholeNumber(const QString &text) {
     const int first = text.startsWith(QLatin1Char('-')) ? 1 : 0;
     if (text.size() == first) {
         return false;
@@ -29,7 +29,7 @@ bool is_plain_whole_number(const QString &text) {
 }
 
 // The digits of the text, at most 15 of them: what a box that was only typed into holds.
-QString typed_digits(const QString &text) {
+QString typedDigits(const QString &text) {
     QString digits;
     for (QChar c : text) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && digits.size() < 15) {
@@ -39,51 +39,57 @@ QString typed_digits(const QString &text) {
     return digits;
 }
 
-// A typed figure counts exactly, wherever blanks and words stand around it.
-void check_typed_figure(const QString &digits) {
+// A typed figure counts exactly, wherever blanks and words stand around it, and sums to
+// itself.
+void checkTypedFigure(const QString &digits) {
     std::int64_t exact = 0;
     for (QChar c : digits) {
         exact = exact * 10 + (c.unicode() - '0');
     }
-    const double value = ui::leading_number(digits);
+    const double value = core::leadingNumber(digits);
     require(value == static_cast<double>(exact));
-    require(ui::leading_number(QStringLiteral("  ") + digits + QStringLiteral(" yards")) == value);
+    require(core::leadingNumber(QStringLiteral("  ") + digits + QStringLiteral(" yards")) == value);
     if (!digits.isEmpty()) {
-        require(ui::leading_number(QLatin1Char('-') + digits) == -value);
+        require(core::leadingNumber(QLatin1Char('-') + digits) == -value);
     }
+    require(core::wholeSum({digits, QStringLiteral("x")}) == QString::number(exact));
+    require(core::wholeSum({digits, QLatin1Char('-') + digits}) == QLatin1String("0"));
 }
 
 // A whole number written back reads as the same number, in plain decimal digits.
-void check_written_back(double whole) {
-    const QString text = ui::number_text(whole);
-    require(is_plain_whole_number(text));
+void checkWrittenBack(double whole) {
+    const QString text = core::numberText(whole);
+    require(isPlainWholeNumber(text));
     require(whole != 0 || text == QLatin1String("0"));
-    require(ui::leading_number(text) == whole);
+    require(core::leadingNumber(text) == whole);
+    require(core::wholeSum({text}) == text);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), size);
-    const double value = ui::leading_number(text);
+    const double value = core::leadingNumber(text);
     require(!std::isnan(value));
     // Whatever follows a word does not count.
-    require(ui::leading_number(text + QStringLiteral("x9")) ==
-            ui::leading_number(text + QStringLiteral("x")));
+    require(core::leadingNumber(text + QStringLiteral("x9")) ==
+            core::leadingNumber(text + QStringLiteral("x")));
+    require(core::wholeSum({text + QStringLiteral("x9")}) ==
+            core::wholeSum({text + QStringLiteral("x")}));
 
-    check_typed_figure(typed_digits(text));
+    checkTypedFigure(typedDigits(text));
 
     if (std::isfinite(value)) {
         const double whole = std::trunc(value);
         if (std::fabs(whole) < 0x1p53) { // every whole number up to here is a double exactly
-            check_written_back(whole);
+            checkWrittenBack(whole);
         }
     }
     if (size >= sizeof(double)) {
         double raw;
         std::memcpy(&raw, data, sizeof raw);
         if (std::isfinite(raw) && std::fabs(raw) < 0x1p53) {
-            check_written_back(std::trunc(raw));
+            checkWrittenBack(std::trunc(raw));
         }
     }
     return 0;

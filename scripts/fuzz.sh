@@ -16,7 +16,7 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 mkdir -p build-fuzz/crashes
 summary=()
 failed=0
-for target in fuzz_leading_number fuzz_criteria fuzz_key_check; do
+for target in fuzz_leading_number fuzz_names fuzz_key_check; do
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
   log=build-fuzz/$target.log

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install_packages.sh cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev \
+bash scripts/install_packages.sh cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   libsqlite3-dev mdbtools-dev libmdb3
 
 # g++ leaves float-cast-overflow out of "undefined"; it is named on its own.

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install_packages.sh cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev \
+bash scripts/install_packages.sh cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
   libsqlite3-dev sqlite3 mdbtools-dev libmdb3 fonts-dejavu-core fonts-comic-neue
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release

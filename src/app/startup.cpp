@@ -1,56 +1,32 @@
-#include "startup.h"
+#include "app/startup.h"
 
-#include "app/frm_about.h"
-#include "app/frm_main.h"
-#include "courses/catalogue.h"
-#include "courses/frm_course.h"
-#include "courses/frm_new_course.h"
-#include "golfers/frm_golfer.h"
-#include "rounds/frm_scoreround.h"
-#include "rounds/frm_view_pr.h"
-#include "stats/frm_stats.h"
+#include "app/application.h"
 #include "store/database.h"
+#include "store/error.h"
 #include "store/jet_import.h"
-#include "ui/screen.h"
-#include "ui/services.h"
+#include "ui/message_box.h"
+#include "ui/palette.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace app {
 
 namespace {
 
-template <class T> void define(const char *name) {
-    ui::define_screen(QLatin1String(name), [] { return new T; });
-}
+// The object start() makes under qApp, found again by shutDown().
+constexpr char applicationName[] = "parlivoApplication";
 
-void define_screens() {
-    define<FrmMain>("frmMain");
-    define<FrmGolfer>("frmGolfer");
-    define<FrmCourse>("frmCourse");
-    define<FrmNewCourse>("frmNewCourse");
-    define<FrmScoreround>("frmScoreround");
-    define<FrmViewPR>("frmViewPR");
-    define<FrmStats>("frmStats");
-    define<FrmAbout>("frmAbout");
-}
+const QString parlivoTitle = QStringLiteral(" Parlivo ");
 
-void report(const store::Error &error) {
-    ui::show_default_pointer();
-    ui::msg_box(error.message(), ui::MsgButtons::Ok, ui::MsgIcon::Critical,
-                QStringLiteral(" Parlivo"));
-}
-
-const QString parlivo_title = QStringLiteral(" Parlivo ");
-
-QString conversion_question() {
+QString conversionQuestion() {
     return QStringLiteral("This folder holds qxdat2000.mdb, the Access database of the golf "
                           "program that Parlivo replaces.\n\nBring its golfers, courses and "
                           "rounds into Parlivo? The original file is kept as a backup.\n\nNo "
                           "ends Parlivo and leaves the file as it is.");
 }
 
-QString conversion_summary(const store::JetConversion &conversion) {
+QString conversionSummary(const store::JetConversion &conversion) {
     return QStringLiteral("%1 golfers, %2 courses and %3 rounds were brought over from the old "
                           "database. The original file is kept as %4.")
         .arg(conversion.golfers)
@@ -61,46 +37,47 @@ QString conversion_summary(const store::JetConversion &conversion) {
 
 // An Access database left by the program Parlivo replaces is converted once, before anything
 // reads the database, if the user agrees. False when the user declines: Parlivo then ends.
-bool bring_over_old_database(const QString &appFolder) {
-    if (!store::is_jet_database(QDir(appFolder).filePath(store::database_file_name))) {
+bool bringOverOldDatabase(const QString &appFolder) {
+    const QString path = QDir(appFolder).filePath(QLatin1String(store::databaseFileName));
+    if (!store::isJetDatabase(path)) {
         return true;
     }
-    if (ui::msg_box(conversion_question(), ui::MsgButtons::YesNo, ui::MsgIcon::Question,
-                    parlivo_title, QMessageBox::Yes) != QMessageBox::Yes) {
+    if (ui::messageBox(conversionQuestion(), ui::Buttons::YesNo, ui::Icon::Question, parlivoTitle,
+                       QMessageBox::Yes) != QMessageBox::Yes) {
         return false;
     }
-    ui::show_hourglass();
-    const store::JetConversion conversion = store::convert_jet_database(appFolder);
-    ui::show_default_pointer();
-    ui::msg_box(conversion_summary(conversion), ui::MsgButtons::Ok, ui::MsgIcon::Information,
-                parlivo_title);
+    store::JetConversion conversion;
+    {
+        const ui::BusyPointer busy;
+        conversion = store::convertJetDatabase(appFolder);
+    }
+    ui::messageBox(conversionSummary(conversion), ui::Buttons::Ok, ui::Icon::Information,
+                   parlivoTitle);
     return true;
 }
 
 } // namespace
 
 bool start(const QString &appFolder) {
-    ui::set_app_path(appFolder);
-    ui::install_font_substitutes();
-    define_screens();
+    ui::installFontSubstitutes();
     try {
-        if (!bring_over_old_database(appFolder)) {
-            shut_down();
+        if (!bringOverOldDatabase(appFolder)) {
             return false;
         }
-        store::prepare_database(appFolder);
-        ui::screen(QStringLiteral("frmMain"))->showScreen();
+        auto *application = new Application(appFolder, QCoreApplication::instance());
+        application->setObjectName(QLatin1String(applicationName));
+        application->showMainMenu();
     } catch (const store::Error &error) {
-        report(error);
-        shut_down();
+        ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical,
+                       QStringLiteral(" Parlivo"));
         return false;
     }
     return true;
 }
 
-void shut_down() {
-    ui::unload_all_screens();
-    reset_catalogue();
+void shutDown() {
+    delete QCoreApplication::instance()->findChild<Application *>(QLatin1String(applicationName),
+                                                                  Qt::FindDirectChildrenOnly);
 }
 
 } // namespace app

@@ -1,23 +1,71 @@
 #pragma once
 
-// The course editor's grid: ten rows (nine holes and the Total row) of the four summed
-// columns, and nine rows of handicaps.
-namespace course_grid {
-constexpr int hole_rows = 9;
-constexpr int total_row = 9;
-constexpr int columns = 5;
-constexpr int summed_columns = 4; // blue, white, red yardage and par have a total
-inline const char *const column_names[columns] = {"yb1", "yw1", "yr1", "p1", "h1"};
-} // namespace course_grid
+#include "core/course.h"
+#include "ui/screen.h"
 
-// Hole numbers, frame caption and nine switch of the editor for the nine shown.
-void front_labels();
-void back_labels();
-// The working record course_edit onto the editor's grid, one nine at a time ...
-void show_front_nine();
-void show_back_nine();
-// ... and the grid back into course_edit.
-void read_front_nine();
-void read_back_nine();
-// Every box of the grid shows "0".
-void zero_course_boxes();
+class QLabel;
+class QLayout;
+class QPushButton;
+
+namespace store {
+class CourseStore;
+}
+namespace ui {
+class ComboList;
+class HelpLauncher;
+class OptionArray;
+class TextBox;
+} // namespace ui
+
+namespace courses {
+
+class CourseEditorGrid;
+class CourseSession;
+
+// The course editor ("frmNewCourse"): a new course, or a catalogue course to change, nine
+// holes at a time. The nine not shown waits in the session's working record.
+class CourseEditor : public ui::Screen {
+    Q_OBJECT
+
+  public:
+    CourseEditor(ui::ScreenSwitcher &switcher, CourseSession &session, store::CourseStore &courses,
+                 const ui::HelpLauncher &help);
+
+  signals:
+    void viewerRequested();
+
+  private:
+    QWidget *buildHeading();
+    QWidget *buildChoices();
+    QLayout *buildButtons(const ui::HelpLauncher &help);
+    void setTabOrder();
+    QWidget *afterGrid() const;
+
+    void fillNameList();
+    void courseTypeChosen();
+    void courseSizeChosen();
+    void coursePicked();
+    void switchNines();
+    void showNine(bool back);
+    void readNineShown();
+
+    void save();
+    void saveNewCourse(bool eighteenHoles);
+    void updateCourse(bool eighteenHoles);
+    core::Course courseToStore(const QString &name, bool eighteenHoles);
+    void startAfresh();
+
+    CourseSession &session_;
+    store::CourseStore &courses_;
+    ui::OptionArray *courseType_ = nullptr; // "Option2": New, Edit
+    ui::OptionArray *courseSize_ = nullptr; // "Option1": Nine, Eighteen
+    QLabel *typeWord_ = nullptr;
+    ui::TextBox *newName_ = nullptr;
+    ui::ComboList *nameList_ = nullptr;
+    CourseEditorGrid *grid_ = nullptr;
+    QPushButton *nineSwitch_ = nullptr;
+    QPushButton *saveButton_ = nullptr;
+    bool backNineShown_ = false;
+};
+
+} // namespace courses

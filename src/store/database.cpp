@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "core/names.h"
 #include "schema.h"
 
 #include <QDir>
@@ -11,44 +12,50 @@ namespace store {
 
 namespace {
 
-constexpr int busy_wait_ms = 5000;
-constexpr int lock_probe_ms = 1000;
+constexpr int busyWaitMs = 5000;
+constexpr int lockProbeMs = 1000;
 
-QString quoted(const QString &identifier) {
-    return '"' + identifier + '"';
+const QString lockedProblem = QStringLiteral("It is locked by another program. Close that "
+                                             "program and start Parlivo again.");
+
+QString valueText(sqlite3_value *value) {
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+    return QString::fromUtf8(text, sqlite3_value_bytes(value));
 }
 
-QString create_table_sql(const QString &table, const QString &key, const QStringList &columns) {
-    QStringList definitions;
-    if (!key.isEmpty()) {
-        definitions << quoted(key) + " INTEGER PRIMARY KEY";
+void namesMatchIgnoringCaseFunction(sqlite3_context *context, int, sqlite3_value **arguments) {
+    sqlite3_result_int(
+        context, core::namesMatchIgnoringCase(valueText(arguments[0]), valueText(arguments[1])));
+}
+
+void golferRoundsKeyFunction(sqlite3_context *context, int, sqlite3_value **arguments) {
+    const QByteArray key = core::golferRoundsKey(valueText(arguments[0])).toUtf8();
+    sqlite3_result_text(context, key.constData(), key.size(), SQLITE_TRANSIENT);
+}
+
+// The name rules become SQL functions, so that a query picks records by the very same rule
+// as the rest of the program.
+void registerNameRules(sqlite3 *db) {
+    constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    const int matchRc =
+        sqlite3_create_function_v2(db, "namesMatchIgnoringCase", 2, flags, nullptr,
+                                   namesMatchIgnoringCaseFunction, nullptr, nullptr, nullptr);
+    const int keyRc =
+        sqlite3_create_function_v2(db, "golferRoundsKey", 1, flags, nullptr,
+                                   golferRoundsKeyFunction, nullptr, nullptr, nullptr);
+    if (matchRc != SQLITE_OK || keyRc != SQLITE_OK) {
+        throw Error(failureText(db, matchRc != SQLITE_OK ? matchRc : keyRc));
     }
-    for (const QString &column : columns) {
-        definitions << quoted(column) + " TEXT";
+}
+
+void run(sqlite3 *db, const char *sql) {
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        throw Error(failureText(db, rc));
     }
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table), definitions.join(", "));
 }
 
-QStringList table_columns(sqlite3 *db, const QString &table) {
-    QStringList columns;
-    sqlite3_stmt *stmt = nullptr;
-    const QByteArray sql = QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table)).toUtf8();
-    if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) == SQLITE_OK) {
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            columns << QString::fromUtf8(
-                reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    return columns;
-}
-
-QString problem_text(const QString &path, const QString &problem) {
-    return QStringLiteral("Parlivo cannot use its database file\n%1\n\n%2")
-        .arg(QDir::toNativeSeparators(path), problem);
-}
-
-bool has_write_permission(const QString &path) {
+bool hasWritePermission(const QString &path) {
     // The system lets root write anything, so the write bits are looked at as well: a file or
     // folder marked read-only is respected by every user.
     const QFileInfo info(path);
@@ -57,132 +64,8 @@ bool has_write_permission(const QString &path) {
     return info.isWritable() && (info.permissions() & anyWrite);
 }
 
-void create_database(const QString &path) {
-    const QString draft = path + QStringLiteral(".new");
-    QFile::remove(draft);
-    sqlite3 *db = open_connection(draft);
-    try {
-        execute(db, "BEGIN");
-        create_tables(db);
-        execute(db, "COMMIT");
-    } catch (const Error &) {
-        close_connection(db);
-        QFile::remove(draft);
-        throw;
-    }
-    close_connection(db);
-    // The file appears under its real name only once it is complete.
-    if (!QFile::rename(draft, path)) {
-        QFile::remove(draft);
-        throw Error(problem_text(path, QStringLiteral("The file could not be created.")));
-    }
-}
-
-void check_tables(sqlite3 *db, const QString &path) {
-    const QList<QPair<QString, QStringList>> needed{{"golfers", {"golfer_name"}},
-                                                    {"courseinfo", courseinfo_columns()},
-                                                    {"rounds", rounds_columns()}};
-    for (const auto &[table, columns] : needed) {
-        const QStringList present = table_columns(db, table);
-        if (present.isEmpty()) {
-            throw Error(problem_text(
-                path, QStringLiteral("The table \"%1\" is missing from it.").arg(table)));
-        }
-        for (const QString &column : columns) {
-            if (!present.contains(column, Qt::CaseInsensitive)) {
-                throw Error(problem_text(path, QStringLiteral("The table \"%1\" has no column "
-                                                              "\"%2\".")
-                                                   .arg(table, column)));
-            }
-        }
-    }
-}
-
-// Reads the schema and takes the write lock once, so that every kind of unusable file is
-// found before anything is written.
-void check_database(const QString &path) {
-    sqlite3 *db = nullptr;
-    const QByteArray name = QFile::encodeName(path);
-    const bool logWaiting = QFileInfo::exists(path + QStringLiteral("-wal"));
-    if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
-        throw Error(problem_text(path, QStringLiteral("The file cannot be opened.")));
-    }
-    sqlite3_busy_timeout(db, lock_probe_ms);
-    if (logWaiting) {
-        // Changes waiting in the file's log stay there: a file that is refused must be left
-        // exactly as it was found, whichever program wrote the log.
-        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    }
-    const int rc =
-        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    QString problem;
-    if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) {
-        problem = QStringLiteral("It is not a Parlivo database (not an SQLite database file).");
-    } else if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-        problem = QStringLiteral("It is locked by another program. Close that program and "
-                                 "start Parlivo again.");
-    } else if (rc != SQLITE_OK) {
-        problem = QString::fromUtf8(sqlite3_errmsg(db));
-    } else if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        problem = QStringLiteral("It is locked by another program. Close that program and "
-                                 "start Parlivo again.");
-    } else {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    }
-    if (problem.isEmpty()) {
-        try {
-            check_tables(db, path);
-        } catch (const Error &) {
-            sqlite3_close(db);
-            throw;
-        }
-    }
-    sqlite3_close(db);
-    if (!problem.isEmpty()) {
-        throw Error(problem_text(path, problem));
-    }
-}
-
-} // namespace
-
-void create_tables(sqlite3 *db) {
-    execute(db, "CREATE TABLE golfers (ID INTEGER PRIMARY KEY, golfer_name TEXT)");
-    execute(db,
-            create_table_sql("courseinfo", QString(), courseinfo_columns()).toUtf8().constData());
-    execute(db, create_table_sql("rounds", "ID", rounds_columns()).toUtf8().constData());
-}
-
-void prepare_database(const QString &folder) {
-    const QString path = QDir(folder).filePath(database_file_name);
-    const QFileInfo file(path);
-    if (!has_write_permission(folder)) {
-        throw Error(problem_text(path, QStringLiteral("Its folder is read-only; Parlivo needs to "
-                                                      "write there.")));
-    }
-    if (!file.exists()) {
-        create_database(path);
-        return;
-    }
-    if (!file.isFile() || !file.isReadable()) {
-        throw Error(problem_text(path, QStringLiteral("It is not a file Parlivo can read.")));
-    }
-    if (file.size() == 0) {
-        // SQLite would take an empty file for an empty database; it is more likely a copy or
-        // a save that went wrong, so it is left for the user to look at.
-        throw Error(problem_text(path, QStringLiteral("The file is empty (0 bytes): it holds no "
-                                                      "Parlivo data. Move it away to start "
-                                                      "with a new database.")));
-    }
-    if (!has_write_permission(path)) {
-        throw Error(problem_text(path, QStringLiteral("The file is read-only.")));
-    }
-    check_database(path);
-    sqlite3 *db = open_connection(path);
-    close_connection(db);
-}
-
-sqlite3 *open_connection(const QString &path) {
+// One connection to the file, set up for safe writes. Throws Error.
+sqlite3 *openConnection(const QString &path) {
     sqlite3 *db = nullptr;
     const QByteArray name = QFile::encodeName(path);
     const int rc =
@@ -190,14 +73,14 @@ sqlite3 *open_connection(const QString &path) {
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
-        throw Error(problem_text(path, message));
+        throw Error(unusableFileText(path, message));
     }
-    sqlite3_busy_timeout(db, busy_wait_ms);
+    sqlite3_busy_timeout(db, busyWaitMs);
     try {
-        // Readers never block writers in WAL mode, so every screen's binding can keep its
-        // place in a table while another one writes; FULL makes each commit durable.
-        execute(db, "PRAGMA journal_mode=WAL");
-        execute(db, "PRAGMA synchronous=FULL");
+        // Readers never block the writer in WAL mode; FULL makes each commit durable.
+        run(db, "PRAGMA journal_mode=WAL");
+        run(db, "PRAGMA synchronous=FULL");
+        registerNameRules(db);
     } catch (const Error &) {
         sqlite3_close(db);
         throw;
@@ -205,18 +88,220 @@ sqlite3 *open_connection(const QString &path) {
     return db;
 }
 
-void close_connection(sqlite3 *db) {
-    sqlite3_close_v2(db);
-}
-
-void execute(sqlite3 *db, const char *sql) {
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) {
-        throw Error(failure_text(db, rc));
+void createDatabase(const QString &path) {
+    const QString draft = path + QStringLiteral(".new");
+    QFile::remove(draft);
+    sqlite3 *db = openConnection(draft);
+    try {
+        run(db, "BEGIN");
+        createTables(db);
+        run(db, "COMMIT");
+    } catch (const Error &) {
+        sqlite3_close(db);
+        QFile::remove(draft);
+        throw;
+    }
+    sqlite3_close(db);
+    // The file appears under its real name only once it is complete.
+    if (!QFile::rename(draft, path)) {
+        QFile::remove(draft);
+        throw Error(unusableFileText(path, QStringLiteral("The file could not be created.")));
     }
 }
 
-QString failure_text(sqlite3 *db, int rc) {
+// What keeps the open file from being read, or its write lock from being taken; empty when
+// nothing does.
+QString accessProblem(sqlite3 *db) {
+    const int rc =
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) {
+        return QStringLiteral("It is not a Parlivo database (not an SQLite database file).");
+    }
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        return lockedProblem;
+    }
+    if (rc != SQLITE_OK) {
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    }
+    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        return lockedProblem;
+    }
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return QString();
+}
+
+// Reads the schema and takes the write lock once, so that every kind of unusable file is
+// found before anything is written.
+void checkDatabase(const QString &path) {
+    sqlite3 *db = nullptr;
+    const bool logWaiting = QFileInfo::exists(path + QStringLiteral("-wal"));
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        throw Error(unusableFileText(path, QStringLiteral("The file cannot be opened.")));
+    }
+    sqlite3_busy_timeout(db, lockProbeMs);
+    if (logWaiting) {
+        // Changes waiting in the file's log stay there: a file that is refused must be left
+        // exactly as it was found, whichever program wrote the log.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
+    const QString problem = accessProblem(db);
+    try {
+        if (problem.isEmpty()) {
+            checkTables(db, path);
+        }
+    } catch (const Error &) {
+        sqlite3_close(db);
+        throw;
+    }
+    sqlite3_close(db);
+    if (!problem.isEmpty()) {
+        throw Error(unusableFileText(path, problem));
+    }
+}
+
+// Creates the file when it is missing, or checks that it can be used.
+void prepareFile(const QString &folder, const QString &path) {
+    const QFileInfo file(path);
+    if (!hasWritePermission(folder)) {
+        throw Error(unusableFileText(
+            path, QStringLiteral("Its folder is read-only; Parlivo needs to write there.")));
+    }
+    if (!file.exists()) {
+        createDatabase(path);
+        return;
+    }
+    if (!file.isFile() || !file.isReadable()) {
+        throw Error(unusableFileText(path, QStringLiteral("It is not a file Parlivo can read.")));
+    }
+    if (file.size() == 0) {
+        // SQLite would take an empty file for an empty database; it is more likely a copy or
+        // a save that went wrong, so it is left for the user to look at.
+        throw Error(unusableFileText(path, QStringLiteral("The file is empty (0 bytes): it holds "
+                                                          "no Parlivo data. Move it away to "
+                                                          "start with a new database.")));
+    }
+    if (!hasWritePermission(path)) {
+        throw Error(unusableFileText(path, QStringLiteral("The file is read-only.")));
+    }
+    checkDatabase(path);
+}
+
+} // namespace
+
+Statement::Statement(sqlite3 *db, const char *sql) : db_(db) {
+    const int rc = sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = failureText(db, rc);
+        sqlite3_finalize(statement_);
+        throw Error(message);
+    }
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(statement_);
+}
+
+void Statement::bind(int parameter, const QString &value) {
+    const QByteArray utf8 = value.toUtf8();
+    const int rc =
+        sqlite3_bind_text(statement_, parameter, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+    if (rc != SQLITE_OK) {
+        throw Error(failureText(db_, rc));
+    }
+}
+
+void Statement::bind(int parameter, qint64 value) {
+    const int rc = sqlite3_bind_int64(statement_, parameter, value);
+    if (rc != SQLITE_OK) {
+        throw Error(failureText(db_, rc));
+    }
+}
+
+void Statement::bindAll(const QStringList &values) {
+    for (int i = 0; i < values.size(); ++i) {
+        bind(i + 1, values.at(i));
+    }
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(statement_);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if (rc != SQLITE_DONE) {
+        sqlite3_reset(statement_);
+        throw Error(failureText(db_, rc));
+    }
+    return false;
+}
+
+QString Statement::text(int column) const {
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement_, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(statement_, column));
+}
+
+qint64 Statement::integer(int column) const {
+    return sqlite3_column_int64(statement_, column);
+}
+
+QStringList Statement::columnNames() const {
+    QStringList names;
+    for (int column = 0; column < sqlite3_column_count(statement_); ++column) {
+        names << QString::fromUtf8(sqlite3_column_name(statement_, column));
+    }
+    return names;
+}
+
+void Statement::reset() {
+    sqlite3_reset(statement_);
+}
+
+Database::Database(const QString &folder) : path_(QDir(folder).filePath(databaseFileName)) {
+    prepareFile(folder, path_);
+    db_ = openConnection(path_);
+}
+
+Database::~Database() {
+    sqlite3_close_v2(db_);
+}
+
+void Database::execute(const char *sql) {
+    run(db_, sql);
+}
+
+void Database::requireSameFile() const {
+    int moved = 0;
+    if (sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved) {
+        throw Error(QStringLiteral("The database file\n%1\nwas removed or replaced after "
+                                   "Parlivo opened it, so nothing more can be saved to it.")
+                        .arg(QDir::toNativeSeparators(path_)));
+    }
+}
+
+Database::Transaction::Transaction(Database &database) : database_(database) {
+    database_.requireSameFile();
+    database_.execute("BEGIN IMMEDIATE");
+}
+
+Database::Transaction::~Transaction() {
+    if (open_) {
+        sqlite3_exec(database_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+}
+
+void Database::Transaction::commit() {
+    database_.execute("COMMIT");
+    open_ = false;
+}
+
+QString unusableFileText(const QString &path, const QString &problem) {
+    return QStringLiteral("Parlivo cannot use its database file\n%1\n\n%2")
+        .arg(QDir::toNativeSeparators(path), problem);
+}
+
+QString failureText(sqlite3 *db, int rc) {
     switch (rc & 0xff) {
     case SQLITE_FULL:
         return QStringLiteral("The disk is full.");
@@ -237,16 +322,6 @@ QString failure_text(sqlite3 *db, int rc) {
         }
     default:
         return QString::fromUtf8(sqlite3_errmsg(db));
-    }
-}
-
-void require_same_file(sqlite3 *db) {
-    int moved = 0;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved) {
-        const QString path = QString::fromUtf8(sqlite3_db_filename(db, "main"));
-        throw Error(QStringLiteral("The database file\n%1\nwas removed or replaced after "
-                                   "Parlivo opened it, so nothing more can be saved to it.")
-                        .arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -1,39 +1,82 @@
 #pragma once
 
+#include "error.h"
+
 #include <QString>
-#include <stdexcept>
+#include <QStringList>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace store {
 
-// A failure of the database file, with a text fit to show the user.
-class Error : public std::runtime_error {
+inline constexpr char databaseFileName[] = "qxdat2000.mdb";
+
+// A prepared statement. Values are bound as text and read back as text. Throws Error.
+class Statement {
   public:
-    explicit Error(const QString &message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    Statement(sqlite3 *db, const char *sql);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    void bind(int parameter, const QString &value); // parameters count from 1
+    void bind(int parameter, qint64 value);
+    void bindAll(const QStringList &values); // parameters 1 .. values.size()
+    // The next result row: true while there is one.
+    bool step();
+    QString text(int column) const;
+    qint64 integer(int column) const;
+    QStringList columnNames() const; // of the result rows
+    void reset();                    // ready to run again, bindings kept
+
+  private:
+    sqlite3 *db_;
+    sqlite3_stmt *statement_ = nullptr;
 };
 
-inline const QString database_file_name = QStringLiteral("qxdat2000.mdb");
+// The program's one connection to its database file in the application folder.
+class Database {
+  public:
+    // Makes sure the file in the folder can be used: creates it with the three tables when it
+    // is missing, checks it when it exists, then opens it. Throws Error naming the file and
+    // what is wrong, without changing the file.
+    explicit Database(const QString &folder);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
 
-// Makes sure the database file in the folder can be used: creates it with the three tables
-// when it is missing, checks it when it exists. Throws Error, naming the file and what is
-// wrong, without changing the file.
-void prepare_database(const QString &folder);
+    QString path() const { return path_; }
+    Statement prepare(const char *sql) const { return Statement(db_, sql); }
+    void execute(const char *sql);
+    // Throws Error when the file at the path is no longer the file opened (removed or
+    // replaced): a write would land in a file nobody will ever read again.
+    void requireSameFile() const;
 
-// Creates the three tables, empty, in a new database. Throws Error.
-void create_tables(sqlite3 *db);
+    // Groups writes so that they are stored together or not at all: rolled back unless
+    // committed.
+    class Transaction {
+      public:
+        explicit Transaction(Database &database);
+        ~Transaction();
+        Transaction(const Transaction &) = delete;
+        Transaction &operator=(const Transaction &) = delete;
+        void commit();
 
-// One connection to the file, set up for safe writes. Throws Error.
-sqlite3 *open_connection(const QString &path);
-void close_connection(sqlite3 *db);
-// Runs a statement without parameters. Throws Error.
-void execute(sqlite3 *db, const char *sql);
+      private:
+        Database &database_;
+        bool open_ = true;
+    };
+
+  private:
+    QString path_;
+    sqlite3 *db_ = nullptr;
+};
+
+// The message of a database file that cannot be used: the file's path, then the problem.
+QString unusableFileText(const QString &path, const QString &problem);
 
 // What went wrong with a statement that returned rc, in words fit for the user.
-QString failure_text(sqlite3 *db, int rc);
-// Throws Error when the file at the connection's path is no longer the file it opened (removed
-// or replaced): a write would land in a file nobody will ever read again.
-void require_same_file(sqlite3 *db);
+QString failureText(sqlite3 *db, int rc);
 
 } // namespace store

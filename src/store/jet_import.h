@@ -6,7 +6,7 @@ namespace store {
 
 // True when the file begins as a Jet 3 (Access 97) or Jet 4 (Access 2000) database does: the
 // format the program Parlivo replaces kept its data in. Reads the first bytes only.
-bool is_jet_database(const QString &path);
+bool isJetDatabase(const QString &path);
 
 // What a conversion brought over, and the name the original file is kept under.
 struct JetConversion {
@@ -21,6 +21,6 @@ struct JetConversion {
 // original file is kept, unchanged, under a backup name that no other file has.
 // All or nothing: when it throws Error (naming the file and what is wrong), or when the process
 // dies at any instant, the folder still holds the untouched original under its own name.
-JetConversion convert_jet_database(const QString &folder);
+JetConversion convertJetDatabase(const QString &folder);
 
 } // namespace store

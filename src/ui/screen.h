@@ -1,58 +1,54 @@
 #pragma once
 
-#include <QString>
+#include <QPointer>
 #include <QWidget>
-#include <functional>
 
 namespace ui {
 
-// A top-level window of the program. It is made on first reference (see screens below),
-// runs load() once at that moment and activate() each time it becomes the active screen.
+class Screen;
+
+// Which screen the user came from, so that a screen's activated() runs each time it becomes
+// the active window after another screen (or after being shown), and not when a message box
+// over it comes and goes. One per program; every screen receives it.
+class ScreenSwitcher {
+  public:
+    void showScreen(Screen *screen); // modeless, raised and activated
+    void screenActivated(Screen *screen);
+    void forget(Screen *screen); // a screen going away
+
+  private:
+    QPointer<Screen> lastActive_;
+};
+
+// A top-level window of the program, named by its objectName ("frmGolfer"). activated() runs
+// each time it becomes the active screen; the window's close control and a screen's own way
+// back ask for the main menu through mainMenuRequested().
 class Screen : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Screen(const QString &name);
+    Screen(const QString &objectName, ScreenSwitcher &switcher);
+    ~Screen() override;
 
-    void showScreen(); // modeless, brought to the front and activated
-    void hideScreen();
-    void unload(); // destroyed; the next reference makes a new one
+    void showScreen() { switcher_.showScreen(this); }
+    // Hides the screen and asks for the main menu.
+    void backToMainMenu();
 
-    // Controls are found by name; a member of a control array carries its index: "txth1(3)".
-    template <class T> T *control(const QString &name) const { return findChild<T *>(name); }
-    template <class T> T *control(const QString &name, int index) const {
-        return findChild<T *>(indexed(name, index));
-    }
-    static QString indexed(const QString &name, int index);
+  signals:
+    void mainMenuRequested();
 
   protected:
-    virtual void load() {}
-    virtual void activate() {}
-    // The window's own close control; by default the screen goes back to the main menu.
-    virtual void closedByUser();
-
+    // Each time the screen becomes the active one.
+    virtual void activated() {}
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
   private:
-    friend Screen *screen(const QString &name);
-    void becameActive();
+    friend class ScreenSwitcher;
+    ScreenSwitcher &switcher_;
 };
 
-// Shows the main menu again; what every screen's way back does.
-void show_main_menu();
-
-using ScreenFactory = std::function<Screen *()>;
-
-// Teaches the registry how to make the screen of that name.
-void define_screen(const QString &name, ScreenFactory factory);
-// The screen of that name, made (and loaded) now if this is its first reference.
-Screen *screen(const QString &name);
-template <class T> T *screen_as(const QString &name) {
-    return qobject_cast<T *>(screen(name));
-}
-bool is_loaded(const QString &name);
-// Destroys every screen and forgets every definition.
-void unload_all_screens();
+// "txth1(3)": the objectName of member `index` of a control array.
+QString indexedName(const QString &name, int index);
 
 } // namespace ui

@@ -1,30 +1,60 @@
-#include "courses/catalogue.h"
-#include "courses/course_testing.h"
-#include "courses/frm_new_course.h"
-#include "support/test_helpers.h"
-#include "ui/controls.h"
+#include "course_screens.h"
+#include "support/message_box_answerer.h"
+#include "ui/combo_list.h"
+#include "ui/text_box.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
+#include <algorithm>
 
-using namespace course_testing;
+using testing::control;
 
 namespace {
 
-void press_enter_in(const char *column, int row) {
-    grid(column, row)->setFocus();
-    QTest::keyClick(grid(column, row), Qt::Key_Return);
-}
+// Columns of a stored course: id, name, size, b1, p1, h9, fb, fp, fh, b10, w10, w19, h19.
+constexpr int b1 = 3, p1 = 6, h9 = 47, fb = 48, fp = 51, fh = 52, b10 = 53, w10 = 54, w19 = 99,
+              h19 = 102;
 
-// The frame's caption and the first and last hole numbers: "Front Nine 1-9".
-QString nine_shown() {
-    return editor()->control<QGroupBox>("fraf9")->title() + ' ' +
-           editor()->control<QLabel>("lblH1")->text() + '-' +
-           editor()->control<QLabel>("lblH9")->text();
-}
+struct Editor : testing::CourseScreens {
+    ui::TextBox *grid(const char *column, int row) {
+        return control<ui::TextBox>(&editor, QLatin1String(column), row);
+    }
+    QPushButton *button(const char *name) {
+        return control<QPushButton>(&editor, QLatin1String(name));
+    }
+    void choose(const char *options, int index) {
+        control<QRadioButton>(&editor, QLatin1String(options), index)->click();
+    }
+    ui::TextBox *newName() { return control<ui::TextBox>(&editor, "txtNewName"); }
+    ui::ComboList *nameList() { return control<ui::ComboList>(&editor, "cboName"); }
+    // The user selects the whole box and types over it.
+    void typeInto(const char *column, int row, const QString &keys) {
+        grid(column, row)->selectAll();
+        QTest::keyClicks(grid(column, row), keys);
+    }
+    void typeANine() {
+        for (int row = 0; row < 9; ++row) {
+            typeInto("yb1", row, "400");
+            typeInto("p1", row, "4");
+        }
+    }
+    bool gridIsZero() {
+        const auto boxes = control<QGroupBox>(&editor, "fraf9")->findChildren<ui::TextBox *>();
+        return boxes.size() == 49 && std::all_of(boxes.begin(), boxes.end(),
+                                                 [](auto *box) { return box->text() == "0"; });
+    }
+    QString values(const QStringList &course, std::initializer_list<int> columns) {
+        QStringList picked;
+        for (int column : columns) {
+            picked << course.value(column);
+        }
+        return picked.join(' ');
+    }
+};
 
 } // namespace
 
@@ -32,123 +62,180 @@ class TestCourseEditor : public QObject {
     Q_OBJECT
 
   private slots:
-    void totalsFollowEveryChange() {
-        testing::AppFolder folder;
-        testing::RunningApp app(folder);
-        QVERIFY(show_active(editor()));
+    void aNewCourseIsStoredAsTyped() {
+        Editor screen;
+        screen.store.addCourse(testing::makeCourse("Cedar Hollow", true));
+        testing::MessageBoxAnswerer answerer;
 
-        type_into(grid("yb1", 0), "4a0-0"); // the "0" shown is replaced
-        type_into(grid("yb1", 1), "35");
-        QCOMPARE(grid_texts("yb1(0) yb1(9)"), "400 435");
-        type_into(grid("yb1", 0), QString());
-        QTest::keyClick(grid("yb1", 0), Qt::Key_Backspace);
-        QCOMPARE(grid("yb1", 9)->text(), "35");
-        type_into(grid("yb1", 9), "7"); // a Total box always shows the sum
-        QCOMPARE(grid("yb1", 9)->text(), "35");
+        // Only digits are typed; the Total row follows every change and cannot be typed over.
+        screen.typeInto("yb1", 0, "4a0-0");
+        screen.typeInto("yb1", 1, "35");
+        screen.typeInto("yb1", 9, "7");
+        QCOMPARE(screen.grid("yb1", 0)->text() + ' ' + screen.grid("yb1", 9)->text(), "400 435");
 
-        // Text set by code or pasted counts too; handicaps are not summed.
-        grid("p1", 3)->setText("5");
-        grid("p1", 4)->setText("4 holes");
-        type_into(grid("h1", 0), "18");
-        QCOMPARE(grid_texts("p1(9) yw1(9)"), "9 0");
+        // With the prompt as its name, Save only keeps the nine shown.
+        screen.newName()->setText("Select Course");
+        screen.button("cmdSaveData")->click();
+        QCOMPARE(screen.storedCourses().size(), 1);
+        QCOMPARE(screen.grid("yb1", 1)->text(), "35");
 
-        type_into(grid("yr1", 0), "99999999999999999999");
-        type_into(grid("yr1", 8), "1");
-        QCOMPARE(grid("yr1", 9)->text(), "100000000000000000000");
+        screen.newName()->setText("  Oak Hill  ");
+        screen.typeANine();
+        screen.typeInto("h1", 8, "9");
+        screen.button("cmdf9")->click();
+        QCOMPARE(control<QLabel>(&screen.editor, "lblH1")->text(), "10");
+        QVERIFY(screen.gridIsZero());
+        screen.typeInto("yw1", 0, "388");
+        screen.button("cmdf9")->click(); // the front nine comes back as it was typed
+        QCOMPARE(screen.grid("p1", 9)->text() + ' ' + screen.grid("h1", 8)->text(), "36 9");
+        screen.button("cmdf9")->click();
+        screen.button("cmdSaveData")->click();
+        QVERIFY(answerer.shown().isEmpty());
+
+        const QStringList oak = screen.storedCourses().at(1);
+        QCOMPARE(screen.values(oak, {0, 1, 2, b1, p1, h9, fb, fp, fh, w10, w19, h19}),
+                 "1 Oak Hill True 400 4 9 3600 36 0 388 388 0");
+        // The editor starts afresh on the nine it showed, keeping mode, size and name.
+        QVERIFY(screen.gridIsZero());
+        QVERIFY(screen.session.workingCourse() == core::Course::zeroed());
+        QCOMPARE(screen.button("cmdf9")->text() + screen.newName()->text(),
+                 "&Front Nine  Oak Hill  ");
+
+        // A 9-hole course writes zeros for the nine it never showed.
+        screen.button("cmdf9")->click();
+        screen.choose("Option1", 0);
+        screen.newName()->setText("Elm Park");
+        screen.typeANine();
+        screen.button("cmdSaveData")->click();
+        const QStringList elm = screen.storedCourses().at(2);
+        QCOMPARE(screen.values(elm, {0, 2, fb}), "2 False 3600");
+        QCOMPARE(elm.mid(b10), QStringList(50, "0"));
     }
 
-    void enterAndTabGoDownEachColumn() {
-        testing::AppFolder folder;
-        folder.addCourse("Short Links", false);
-        testing::RunningApp app(folder);
-        QVERIFY(show_active(editor()));
+    void anUpdateAsksAndChangesTheLastCourseOfThatName() {
+        Editor screen;
+        screen.store.addCourse(testing::makeCourse("Pine Ridge", true, 300));
+        screen.store.addCourse(testing::makeCourse("Cedar Hollow", false, 320));
+        screen.store.addCourse(testing::makeCourse("Pine Ridge", true, 340));
+        testing::MessageBoxAnswerer answerer(QMessageBox::No);
+        screen.choose("Option2", 1);
+        QCOMPARE(control<QLabel>(&screen.editor, "lblNew")->text(), "Edit");
+        QVERIFY(screen.newName()->isHidden() && !screen.nameList()->isHidden());
+        const QList<QStringList> before = screen.storedCourses();
 
-        QList<QWidget *> order;
-        for (const char *column : {"yb1", "yw1", "yr1", "p1", "h1"}) {
-            for (int row = 0; row < (QLatin1String(column) == QLatin1String("h1") ? 9 : 10);
-                 ++row) {
-                order << grid(column, row);
-            }
+        // A 9-hole course selects "Nine" (hiding the nine switch), disables it, shows its front.
+        testing::pick(screen.nameList(), "Cedar Hollow");
+        QCOMPARE(screen.session.pickedRow(), 1);
+        QVERIFY(screen.button("cmdf9")->isHidden() && !screen.button("cmdf9")->isEnabled());
+        QCOMPARE(screen.grid("yr1", 5)->text() + ' ' + screen.grid("yb1", 9)->text(), "280 2880");
+
+        testing::pick(screen.nameList(), "Pine Ridge");
+        QVERIFY(!screen.button("cmdf9")->isHidden() && screen.button("cmdf9")->isEnabled());
+        screen.typeInto("yb1", 0, "999");
+        screen.button("cmdSaveData")->click();
+        QCOMPARE(answerer.shown(),
+                 QList<testing::ShownMessage>({testing::yesNoBox(
+                     " Are you sure you want to update this course? ", " Update a course ",
+                     QMessageBox::Critical, QMessageBox::No)}));
+        QCOMPARE(screen.storedCourses(), before);
+        QVERIFY(screen.gridIsZero()); // answering No drops what was typed
+        QCOMPARE(screen.nameList()->text(), "Select Course");
+
+        answerer.setAnswer(QMessageBox::Yes);
+        screen.nameList()->setText("Pine*"); // a typed name is matched whole
+        screen.button("cmdSaveData")->click();
+        QCOMPARE(answerer.shown().value(2),
+                 testing::okBox(" Sorry, I could not find the course. ", " Update a course "));
+        QCOMPARE(screen.storedCourses(), before);
+
+        testing::pick(screen.nameList(), "Pine Ridge"); // the first one's entry
+        screen.typeInto("yb1", 0, "999");
+        screen.choose("Option1", 0);
+        screen.nameList()->setText("  pine RIDGE ");
+        screen.button("cmdSaveData")->click();
+        const QList<QStringList> after = screen.storedCourses();
+        QCOMPARE(after.mid(0, 2), before.mid(0, 2));
+        QCOMPARE(screen.values(after.at(2), {0, 1, 2, b1, fb}), "2 pine RIDGE False 999 3399");
+        QCOMPARE(after.at(2).mid(b10), before.at(0).mid(b10)); // the nine not shown, as chosen
+    }
+
+    void aFiftyFirstCourseIsRefusedAndNothingIsLost() {
+        Editor screen;
+        for (int i = 0; i < core::maxCourses; ++i) {
+            screen.store.addCourse(testing::makeCourse(QStringLiteral("Course %1").arg(i), true));
         }
-        order << button("cmdf9");
-        for (int i = 0; i + 1 < order.size(); ++i) {
-            auto *entered = static_cast<QLineEdit *>(order.at(i));
-            entered->setFocus();
-            QCOMPARE(entered->selectedText(), entered->text());
-            QTest::keyClick(entered, Qt::Key_Return);
-            QCOMPARE(entered->text(), "0");
-            QCOMPARE(editor()->focusWidget(), order.at(i + 1));
-            entered->setFocus();
-            QTest::keyClick(entered, Qt::Key_Tab);
-            QCOMPARE(editor()->focusWidget(), order.at(i + 1));
+        testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
+        screen.newName()->setText("One Too Many");
+        screen.typeInto("yb1", 2, "415");
+        screen.button("cmdf9")->click();
+        screen.typeInto("yr1", 1, "250");
+        screen.button("cmdSaveData")->click();
+        QCOMPARE(answerer.shown(),
+                 QList<testing::ShownMessage>({testing::okBox(
+                     "Parlivo keeps at most 50 courses. Delete or reuse a course before "
+                     "adding another.",
+                     " Course catalogue full ", QMessageBox::Critical)}));
+        QCOMPARE(screen.storedCourses().size(), core::maxCourses);
+        QCOMPARE(screen.grid("yr1", 1)->text() + ' ' + screen.newName()->text(),
+                 "250 One Too Many");
+        screen.button("cmdf9")->click();
+        QCOMPARE(screen.grid("yb1", 2)->text(), "415");
+    }
+
+    void pastedTextCountsByItsLeadingNumberAndIsStoredAsItStands() {
+        Editor screen;
+        const QStringList yards{"abc",    "12abc",          "  7",  "-3", "1e5",
+                                "\u26f3", QString(20, '9'), "0x1F", ""};
+        for (int row = 0; row < 9; ++row) {
+            QApplication::clipboard()->setText(yards.at(row));
+            screen.grid("yb1", row)->selectAll();
+            QTest::keyClick(screen.grid("yb1", row), Qt::Key_V, Qt::ControlModifier);
         }
-
-        // The nine switch, hidden ("Nine") or disabled (a 9-hole course chosen), hands on to
-        // Save.
-        choose("Option1", 0);
-        press_enter_in("h1", 8);
-        QCOMPARE(editor()->focusWidget(), button("cmdSaveData"));
-        choose("Option2", 1);
-        testing::pick(name_list(), "Short Links");
-        choose("Option1", 1);
-        QVERIFY(!button("cmdf9")->isHidden() && !button("cmdf9")->isEnabled());
-        press_enter_in("h1", 8);
-        QCOMPARE(editor()->focusWidget(), button("cmdSaveData"));
+        QCOMPARE(screen.grid("yb1", 9)->text(), "100000000000000000016");
+        screen.newName()->setText("Pasted");
+        screen.button("cmdSaveData")->click();
+        const QStringList stored = screen.storedCourses().at(0);
+        QStringList blues;
+        for (int hole = 0; hole < 9; ++hole) {
+            blues << stored.at(b1 + 5 * hole);
+        }
+        QCOMPARE(blues << stored.at(fb), yards + QStringList{"100000000000000000016"});
     }
 
-    void switchingNinesKeepsBothNines() {
-        testing::AppFolder folder;
-        testing::RunningApp app(folder);
-        QVERIFY(show_active(editor()));
-
-        type_into(grid("yb1", 0), "410");
-        type_into(grid("h1", 2), "7");
-        button("cmdf9")->click();
-        QCOMPARE(nine_shown() + ' ' + button("cmdf9")->text(), "Back Nine 10-18 &Front Nine");
-        QVERIFY(grid_is_zero());
-
-        type_into(grid("yw1", 4), "333");
-        button("cmdf9")->click();
-        QCOMPARE(nine_shown(), "Front Nine 1-9");
-        QCOMPARE(grid_texts("yb1(9) h1(2) yw1(4)"), "410 7 0");
-        button("cmdf9")->click();
-        QCOMPARE(grid("yw1", 9)->text(), "333");
-        QCOMPARE(course_edit.at(48), "410"); // fb
-        QCOMPARE(folder.count("courseinfo"), 0);
+    void aFailingDatabaseLosesNothing() {
+        Editor screen;
+        testing::MessageBoxAnswerer answerer;
+        sqlite3 *db = nullptr;
+        sqlite3_open(QFile::encodeName(screen.folder.databasePath()).constData(), &db);
+        sqlite3_exec(db,
+                     "CREATE TRIGGER refuse BEFORE INSERT ON courseinfo "
+                     "BEGIN SELECT RAISE(ABORT, 'The disk is full.'); END",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        screen.newName()->setText("Oak Hill");
+        screen.typeInto("yb1", 0, "410");
+        screen.button("cmdSaveData")->click();
+        const QString text = answerer.shown().value(0).text;
+        QVERIFY(text.startsWith("The course could not be saved.\n\n") &&
+                text.contains("The disk is full.") &&
+                text.endsWith("\n\nEverything you typed is still on the screen."));
+        QCOMPARE(answerer.shown().value(0).title, " Save Course ");
+        QCOMPARE(screen.grid("yb1", 0)->text() + ' ' +
+                     screen.session.workingCourse().front.holes[0].blue,
+                 "410 410");
     }
 
-    void choosingACourseBringsItsFrontNine() {
-        testing::AppFolder folder;
-        folder.addCourse("Cedar Hollow", true, 350, 4);
-        folder.addCourse("Short Links", false, 150, 3);
-        testing::RunningApp app(folder);
-        QVERIFY(show_active(editor()));
-        QVERIFY(new_name()->isVisible() && !name_list()->isVisible());
-        choose("Option2", 1);
-        QCOMPARE(editor()->control<QLabel>("lblNew")->text(), "Edit");
-        QVERIFY(!new_name()->isVisible() && name_list()->isVisible());
-
-        button("cmdf9")->click(); // on the back nine when the course is chosen
-        testing::pick(name_list(), "Short Links");
-        QCOMPARE(course_index, qint16(1));
-        QVERIFY(editor()->control<QRadioButton>("Option1(0)")->isChecked());
-        QVERIFY(button("cmdf9")->isHidden() && !button("cmdf9")->isEnabled());
-        QCOMPARE(nine_shown() + ' ' + button("cmdf9")->text(), "Front Nine 1-9 &Back Nine");
-        QCOMPARE(grid_texts("yr1(5) h1(5) yb1(9)"), "110 6 1350");
-
-        course_data[0][102] = "7"; // h19 as no course saved here holds it
-        testing::pick(name_list(), "Cedar Hollow");
-        QVERIFY(editor()->control<QRadioButton>("Option1(1)")->isChecked());
-        QVERIFY(!button("cmdf9")->isHidden() && button("cmdf9")->isEnabled());
-        button("cmdf9")->click();
-        QCOMPARE(grid("p1", 9)->text(), "36");
-        button("cmdf9")->click();
-        QCOMPARE(course_edit.at(102), "0"); // h19 is not a total
-
-        // Back to "New": the course stays in the grid, to be saved as a copy.
-        choose("Option2", 0);
-        QCOMPARE(grid("yw1", 0)->text(), "330");
-        QCOMPARE(course_edit.at(1), "Cedar Hollow");
+    // Enter in the last handicap goes to the nine switch, or to Save when it is hidden.
+    void enterLeavesTheGridForTheNineSwitchOrSave() {
+        Editor screen;
+        screen.switcher.showScreen(&screen.editor);
+        QVERIFY(QTest::qWaitForWindowActive(&screen.editor));
+        for (const char *target : {"cmdf9", "cmdSaveData"}) {
+            screen.grid("h1", 8)->setFocus();
+            QTest::keyClick(screen.grid("h1", 8), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), screen.button(target));
+            screen.choose("Option1", 0);
+        }
     }
 };
 

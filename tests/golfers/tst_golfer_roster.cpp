@@ -1,145 +1,131 @@
+#include "golfers/golfer_roster.h"
+#include "store/golfer_store.h"
+#include "store/round_store.h"
+#include "support/message_box_answerer.h"
+#include "support/temp_app_folder.h"
 #include "support/test_helpers.h"
-#include "ui/controls.h"
-#include "ui/screen.h"
+#include "ui/combo_list.h"
+#include "ui/help_launcher.h"
 
 #include <QAbstractButton>
 #include <QtTest>
-#include <memory>
 
 using namespace testing;
 
 namespace {
 
-ui::ComboList *list(const char *screen, const char *name) {
-    return ui::screen(QLatin1String(screen))->control<ui::ComboList>(QLatin1String(name));
-}
+const QString prompt = QStringLiteral("Select / Add Golfer");
+const ShownMessage question =
+    yesNoBox("Are you sure you want to delete this golfer?\n"
+             "All rounds for this golfer will be deleted also.",
+             " Delete a Golfer and all thier Rounds? ", QMessageBox::Question, QMessageBox::No);
+const ShownMessage notFound = okBox("Sorry, I could not find the golfer.", "Delete a golfer.");
 
-void press(const char *button, const QString &typed) {
-    list("frmGolfer", "cboAddGolfer")->setText(typed);
-    ui::screen("frmGolfer")->control<QAbstractButton>(QLatin1String(button))->click();
-}
+// The roster over a temporary database holding the golfers given and a round of each name in
+// `roundsOf`.
+struct Roster {
+    explicit Roster(const QStringList &golferNames, const QStringList &roundsOf = {}) {
+        for (const QString &name : golferNames) {
+            golfers.add(name);
+        }
+        for (const QString &name : roundsOf) {
+            core::Round round = core::Round::zeroed();
+            round.golferName = name;
+            rounds.append(round);
+        }
+    }
+    ui::ComboList *list() { return screen.findChild<ui::ComboList *>("cboAddGolfer"); }
+    void press(const char *button, const QString &typed) {
+        list()->setText(typed);
+        screen.findChild<QAbstractButton *>(button)->click();
+    }
+    // The golfer name of each row: the last column of golfers, the second of rounds.
+    QStringList stored(const QString &table) const {
+        QStringList names;
+        for (const QStringList &row : storedRows(folder.databasePath(), table)) {
+            names << (table == "golfers" ? row.last() : row.at(1));
+        }
+        return names;
+    }
 
-const ShownMessage not_found = ok_box("Sorry, I could not find the golfer.", "Delete a golfer.");
+    TempAppFolder folder;
+    store::GolferStore golfers{folder.database()};
+    store::RoundStore rounds{folder.database()};
+    ui::ScreenSwitcher switcher;
+    ui::HelpLauncher help{folder.path()};
+    golfers::GolferRoster screen{switcher, golfers, help};
+};
 
 } // namespace
 
 class TestGolferRoster : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AppFolder> folder;
-    std::unique_ptr<RunningApp> app;
-
-    // Starts over the golfers given and a round of each golfer named in `rounds`.
-    void start(const QStringList &golfers, const QStringList &rounds = {}) {
-        for (const QString &name : golfers) {
-            folder->addGolfer(name);
-        }
-        for (const QString &name : rounds) {
-            folder->addRecord("rounds", {{"golfer_name", name}, {"course_name", "Cedar Hollow"}});
-        }
-        app = std::make_unique<RunningApp>(*folder);
-        QVERIFY(app->started());
-        ui::screen("frmGolfer")->showScreen();
-    }
-
-    QStringList stored(const char *table) const {
-        return stored_column(folder->databasePath(), table, "golfer_name");
-    }
-
   private slots:
-    void init() { folder = std::make_unique<AppFolder>(); }
-
-    void cleanup() {
-        app.reset();
-        folder.reset();
-    }
-
-    void addAcceptsAnyNameButThePrompt() {
-        start({});
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
-        press("cmdSaveName", "");
-        press("cmdSaveName", "  Select / Add Golfer ");
-        const ShownMessage refused =
-            ok_box("Error! No new golfer to add.", "Error adding new golfer.");
-        QCOMPARE(answerer.shown(), QList<ShownMessage>({refused, refused}));
-        QCOMPARE(folder->count("golfers"), 0);
-
-        const QStringList names{"   ", "select / add golfer", "Ann O'Neil*?", "ann o'neil*?"};
+    void addStoresAnyNameButNothingOrThePrompt() {
+        Roster roster({"Zoe"});
+        MessageBoxAnswerer answerer;
+        const QStringList names{"",
+                                "  Select / Add Golfer ",
+                                "   ",
+                                "select / add golfer",
+                                "Ann O'Neil*?",
+                                "100% \"_x_\""};
         for (const QString &name : names) {
-            press("cmdSaveName", name);
+            roster.press("cmdSaveName", name);
         }
-        QCOMPARE(answerer.shown().size(), 2);
-        QCOMPARE(stored("golfers"), names);
-        // Every golfer list is refilled, each with its prompt.
-        QCOMPARE(entries(list("frmScoreround", "cboPlayer")).size(), 4);
-        QVERIFY(entries(list("frmStats", "cboPlayer")).contains("Ann O'Neil*?"));
-        QCOMPARE(list("frmGolfer", "cboAddGolfer")->text() + '|' +
-                     list("frmScoreround", "cboPlayer")->text(),
-                 "Select / Add Golfer|Select Golfer");
+        const ShownMessage refused =
+            okBox("Error! No new golfer to add.", "Error adding new golfer.");
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({refused, refused}));
+        QCOMPARE(roster.stored("golfers"), QStringList{"Zoe"} + names.mid(2));
+        QCOMPARE(roster.list()->count(), 5);
+        QCOMPARE(roster.list()->text(), prompt);
     }
 
     void deleteAsksThenTakesTheLastMatchingGolferAndAllTheRounds() {
-        start({"Ann", "Bob", "ANN"}, {"Ann", "Bob", " ann  ", "ANN"});
+        // Look-alikes that a pattern search or a loose comparison would take for the name.
+        const QStringList kept{"Ann ONeil*?", "AnnXO'Neil%?", "Ann O'Neil", "Ann O'Neil*?"};
+        Roster roster(kept + QStringList{"ANN O'NEIL*?"}, kept + QStringList{" ann o'neil*?  "});
         MessageBoxAnswerer answerer(QMessageBox::No);
-        press("cmdDeleteGolfer", "aNN");
-        QCOMPARE(stored("golfers") + stored("rounds"),
-                 QStringList({"Ann", "Bob", "ANN", "Ann", "Bob", " ann  ", "ANN"}));
+        roster.press("cmdDeleteGolfer", "aNN o'nEIL*?");
+        QCOMPARE(roster.stored("golfers").size() + roster.stored("rounds").size(), 10);
 
         answerer.setAnswer(QMessageBox::Yes);
-        press("cmdDeleteGolfer", "aNN");
-        const ShownMessage ask = yes_no_box("Are you sure you want to delete this golfer?\n"
-                                            "All rounds for this golfer will be deleted also.",
-                                            " Delete a Golfer and all thier Rounds? ",
-                                            QMessageBox::Question, QMessageBox::No);
-        QCOMPARE(answerer.shown(), QList<ShownMessage>({ask, ask}));
-        QCOMPARE(stored("golfers"), QStringList({"Ann", "Bob"}));
-        QCOMPARE(stored("rounds"), QStringList({"Bob"}));
-        QCOMPARE(entries(list("frmScoreround", "cboPlayer")), QStringList({"Ann", "Bob"}));
-        QCOMPARE(list("frmGolfer", "cboAddGolfer")->text(), "Select / Add Golfer");
+        roster.press("cmdDeleteGolfer", "aNN o'nEIL*?");
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({question, question}));
+        QCOMPARE(roster.stored("golfers"), kept);
+        QCOMPARE(roster.stored("rounds"), kept.mid(0, 3));
+        QCOMPARE(roster.list()->count(), kept.size());
+        QCOMPARE(roster.list()->text(), prompt);
     }
 
     void anUnknownGolferIsReportedAndTheRoundsStillGo() {
-        start({"Ann"}, {"Zoe", "Ann"});
+        Roster roster({"Ann"}, {"Zoe", "Ann"});
         MessageBoxAnswerer answerer(QMessageBox::Yes);
-        press("cmdDeleteGolfer", "Zoe");
-        QCOMPARE(answerer.shown().size(), 2);
-        QCOMPARE(answerer.shown()[1], not_found);
-        QCOMPARE(stored("rounds"), QStringList({"Ann"}));
+        roster.press("cmdDeleteGolfer", "Zoe");
+        roster.press("cmdDeleteGolfer", prompt);
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({question, notFound, question, notFound}));
+        QCOMPARE(roster.stored("rounds"), QStringList{"Ann"});
 
-        press("cmdDeleteGolfer", "Select / Add Golfer");
-        QCOMPARE(answerer.shown().size(), 4);
-        QCOMPARE(answerer.shown()[3], not_found);
+        roster.press("cmdDeleteGolfer", "ann"); // the last golfer
+        QCOMPARE(answerer.shown().size(), 5);
+        QCOMPARE(entries(roster.list()), QStringList());
+        QCOMPARE(roster.list()->text(), prompt);
     }
 
-    void deletingTheLastGolferLeavesEmptyListsAndNoRoundsIsFine() {
-        start({"Jo O'Hara*"});
+    void aFailedDeleteChangesNothingAndKeepsTheName() {
+        Roster roster({"Ann"}, {"Ann", "Ann"});
+        roster.folder.database().execute("CREATE TRIGGER keep BEFORE DELETE ON rounds "
+                                         "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
         MessageBoxAnswerer answerer(QMessageBox::Yes);
-        press("cmdDeleteGolfer", "jo o'hara*");
-        QCOMPARE(answerer.shown().size(), 1); // found, and an empty rounds table is no error
-        QCOMPARE(folder->count("golfers"), 0);
-        for (const auto &[screen, name] :
-             {std::pair{"frmGolfer", "cboAddGolfer"}, std::pair{"frmScoreround", "cboPlayer"},
-              std::pair{"frmStats", "cboPlayer"}}) {
-            QCOMPARE(list(screen, name)->count(), 0);
-        }
-        QCOMPARE(list("frmStats", "cboPlayer")->text(), "Select Golfer");
-    }
-
-    void theGolferAndTheRoundsGoTogetherOrNotAtAll() {
-        // The fourth round cannot be deleted: the delete stops midway through the rounds.
-        run_sql(folder->databasePath(),
-                "CREATE TRIGGER keep BEFORE DELETE ON rounds WHEN old.ID = 4 "
-                "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
-        start({"Ann"}, QStringList(5, "Ann"));
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
-        press("cmdDeleteGolfer", "Ann");
-
-        QCOMPARE(answerer.shown().size(), 2);
-        QVERIFY(answerer.shown()[1].text.contains("disk I/O error"));
-        QCOMPARE(answerer.shown()[1].icon, QMessageBox::Critical);
-        QCOMPARE(folder->count("golfers"), 1);
-        QCOMPARE(folder->count("rounds"), 5);
-        QCOMPARE(entries(list("frmGolfer", "cboAddGolfer")), QStringList({"Ann"}));
+        roster.press("cmdDeleteGolfer", "ann");
+        const QString failure = answerer.shown().value(1).text;
+        QVERIFY(failure.startsWith("The golfer was not deleted; nothing was changed.\n\n"));
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({question, okBox(failure, "Delete a golfer.",
+                                                                        QMessageBox::Critical)}));
+        QCOMPARE(roster.stored("golfers") + roster.stored("rounds"),
+                 QStringList({"Ann", "Ann", "Ann"}));
+        QCOMPARE(roster.list()->text(), "ann");
     }
 };
 

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/statistics.h"
+#include "ui/screen.h"
+
+class QPushButton;
+namespace store {
+class CourseStore;
+class GolferStore;
+class RoundStore;
+} // namespace store
+namespace ui {
+class ComboList;
+class HelpLauncher;
+} // namespace ui
+
+namespace stats {
+
+class FigureFrames;
+
+// One golfer's statistics on one course, in a strokes view and a putting view.
+class StatisticsScreen : public ui::Screen {
+    Q_OBJECT
+
+  public:
+    StatisticsScreen(ui::ScreenSwitcher &switcher, const store::CourseStore &courses,
+                     store::GolferStore &golfers, store::RoundStore &rounds,
+                     const ui::HelpLauncher &help);
+
+  protected:
+    void activated() override;
+
+  private:
+    QWidget *buildHeading();
+    QWidget *buildSelection();
+    void fillCourseList();
+    void fillGolferList();
+
+    void calculate();
+    bool selectionIsComplete();
+    void addUpRounds();
+    void switchView();
+    void showStrokesView();
+    void showPuttingView();
+
+    const store::CourseStore &courses_;
+    store::GolferStore &golfers_;
+    store::RoundStore &rounds_;
+    // The figures of the last press of Calculate, which both views are formed from.
+    core::StatsTally tally_;
+
+    ui::ComboList *golferList_;
+    ui::ComboList *courseList_;
+    QPushButton *calculateButton_;
+    QPushButton *viewButton_;
+    FigureFrames *figures_;
+};
+
+} // namespace stats

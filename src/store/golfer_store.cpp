@@ -1,0 +1,48 @@
+#include "golfer_store.h"
+
+#include "core/names.h"
+#include "database.h"
+
+namespace store {
+
+GolferStore::GolferStore(Database &database, QObject *parent)
+    : QObject(parent), database_(database) {}
+
+QStringList GolferStore::names() const {
+    Statement select = database_.prepare("SELECT golfer_name FROM golfers ORDER BY rowid");
+    QStringList names;
+    while (select.step()) {
+        names << select.text(0);
+    }
+    return names;
+}
+
+void GolferStore::add(const QString &name) {
+    Database::Transaction transaction(database_);
+    Statement insert = database_.prepare("INSERT INTO golfers (golfer_name) VALUES (?1)");
+    insert.bind(1, name);
+    insert.step();
+    transaction.commit();
+    emit changed();
+}
+
+bool GolferStore::deleteWithRounds(const QString &name) {
+    // The golfer and the golfer's rounds go together, or neither does.
+    Database::Transaction transaction(database_);
+    Statement golfer =
+        database_.prepare("DELETE FROM golfers WHERE rowid = (SELECT max(rowid) FROM golfers "
+                          "WHERE namesMatchIgnoringCase(golfer_name, ?1))");
+    golfer.bind(1, name);
+    golfer.step();
+    Statement changes = database_.prepare("SELECT changes()");
+    const bool found = changes.step() && changes.integer(0) > 0;
+    Statement rounds =
+        database_.prepare("DELETE FROM rounds WHERE golferRoundsKey(golfer_name) = ?1");
+    rounds.bind(1, core::golferRoundsKey(name));
+    rounds.step();
+    transaction.commit();
+    emit changed();
+    return found;
+}
+
+} // namespace store

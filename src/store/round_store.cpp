@@ -1,0 +1,96 @@
+#include "round_store.h"
+
+#include "database.h"
+#include "schema.h"
+#include "sql_text.h"
+
+namespace store {
+
+namespace {
+
+QStringList rowValues(const Statement &row, int first, int count) {
+    QStringList values;
+    for (int column = first; column < first + count; ++column) {
+        values << row.text(column);
+    }
+    return values;
+}
+
+} // namespace
+
+RoundStore::RoundStore(Database &database) : database_(database) {}
+
+void RoundStore::append(const core::Round &round) {
+    appendAll({round});
+}
+
+void RoundStore::appendAll(const QVector<core::Round> &rounds) {
+    Database::Transaction transaction(database_);
+    Statement insert =
+        database_.prepare(insertSql(QStringLiteral("rounds"), roundColumns()).constData());
+    for (const core::Round &round : rounds) {
+        insert.bindAll(roundValues(round));
+        insert.step();
+        insert.reset();
+    }
+    transaction.commit();
+}
+
+bool RoundStore::isEmpty() const {
+    return !database_.prepare("SELECT 1 FROM rounds LIMIT 1").step();
+}
+
+QVector<core::Round> RoundStore::roundsOf(const QString &golferName,
+                                          const QString &courseName) const {
+    // SQLite's trim() without a second argument removes spaces only, as the rule wants.
+    const QByteArray sql = QStringLiteral("SELECT %1 FROM rounds WHERE trim(course_name) = ?1 "
+                                          "AND trim(golfer_name) = ?2 ORDER BY rowid")
+                               .arg(columnList(roundColumns()))
+                               .toUtf8();
+    Statement select = database_.prepare(sql.constData());
+    select.bind(1, courseName);
+    select.bind(2, golferName);
+    QVector<core::Round> rounds;
+    while (select.step()) {
+        rounds << roundFromValues(rowValues(select, 0, roundColumns().size()));
+    }
+    return rounds;
+}
+
+QStringList RoundStore::viewerColumns() const {
+    Statement select = database_.prepare("SELECT * FROM rounds LIMIT 0");
+    return select.columnNames();
+}
+
+qint64 RoundStore::count() const {
+    Statement select = database_.prepare("SELECT count(*) FROM rounds");
+    select.step();
+    return select.integer(0);
+}
+
+QVector<RoundRow> RoundStore::pageAfter(qint64 key, int limit) const {
+    Statement select =
+        database_.prepare("SELECT rowid, * FROM rounds WHERE rowid > ?1 ORDER BY rowid LIMIT ?2");
+    select.bind(1, key);
+    select.bind(2, qint64(limit));
+    const int columns = select.columnNames().size() - 1;
+    QVector<RoundRow> rows;
+    rows.reserve(limit);
+    while (select.step()) {
+        rows.append({select.integer(0), rowValues(select, 1, columns)});
+    }
+    return rows;
+}
+
+std::optional<qint64> RoundStore::keyAfter(qint64 key, qint64 skipped) const {
+    Statement select = database_.prepare(
+        "SELECT rowid FROM rounds WHERE rowid > ?1 ORDER BY rowid LIMIT 1 OFFSET ?2");
+    select.bind(1, key);
+    select.bind(2, skipped);
+    if (!select.step()) {
+        return std::nullopt;
+    }
+    return select.integer(0);
+}
+
+} // namespace store

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/round.h"
+
+#include <QStringList>
+#include <QVector>
+#include <limits>
+#include <optional>
+
+namespace store {
+
+class Database;
+
+// One record of rounds as the past rounds viewer shows it: its place in the table's order
+// and every column as text, the leading key included.
+struct RoundRow {
+    qint64 key = 0;
+    QStringList values;
+};
+
+// The rounds table. Every method throws Error when the database fails, having changed
+// nothing.
+class RoundStore {
+  public:
+    explicit RoundStore(Database &database);
+
+    // Appends one round in one atomic write.
+    void append(const core::Round &round);
+    // Appends the rounds in one atomic write (the benchmarks fill large files this way).
+    void appendAll(const QVector<core::Round> &rounds);
+    bool isEmpty() const;
+    // Every round whose course and golfer names, spaces trimmed at both ends, equal the two
+    // names exactly, in table order.
+    QVector<core::Round> roundsOf(const QString &golferName, const QString &courseName) const;
+
+    // The viewer's columns (the leading key first) and its rows a page at a time.
+    QStringList viewerColumns() const;
+    qint64 count() const;
+    QVector<RoundRow> pageAfter(qint64 key, int limit) const;
+    // The key of the row `skipped` rows on from the first one after `key`, found without
+    // reading the rows between; none past the last row.
+    std::optional<qint64> keyAfter(qint64 key, qint64 skipped) const;
+    static constexpr qint64 beforeFirst = std::numeric_limits<qint64>::min();
+
+  private:
+    Database &database_;
+};
+
+} // namespace store

@@ -1,0 +1,49 @@
+#pragma once
+
+// The program started in the test's own process over an application folder.
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace testing {
+
+// app::start() over the folder; app::shutDown() when the object goes away.
+class RunningApp {
+  public:
+    explicit RunningApp(const QString &folder) : started_(app::start(folder)) {}
+    ~RunningApp() { app::shutDown(); }
+    RunningApp(const RunningApp &) = delete;
+    RunningApp &operator=(const RunningApp &) = delete;
+    bool started() const { return started_; }
+
+  private:
+    bool started_;
+};
+
+// A window of the program by its objectName; null when there is none.
+inline QWidget *screen(const QString &name) {
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+template <class T> T *control(const QString &screenName, const QString &name) {
+    QWidget *window = screen(screenName);
+    return window ? window->findChild<T *>(name) : nullptr;
+}
+
+inline QStringList visibleScreens() {
+    QStringList names;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->objectName().startsWith(QLatin1String("frm"))) {
+            names << window->objectName();
+        }
+    }
+    return names;
+}
+
+} // namespace testing
