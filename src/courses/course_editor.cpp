@@ -208,11 +208,7 @@ QWidget *CourseEditor::afterGrid() const {
 }
 
 void CourseEditor::fillNameList() {
-    QStringList names;
-    for (const core::Course &course : courses_.courses()) {
-        names << course.name;
-    }
-    nameList_->fill(names, selectCourse);
+    nameList_->fill(courses_.names(), selectCourse);
 }
 
 void CourseEditor::courseTypeChosen() {

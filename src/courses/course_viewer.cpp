@@ -150,7 +150,7 @@ void CourseViewer::addGreenRow(QWidget *card, QGridLayout *grid, int gridRow) {
         box->setObjectName(QStringLiteral("txth%1").arg(hole + 1));
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
-        box->setMinimumSize(50, cellHeight);
+        box->setFixedSize(50, cellHeight);
         box->setStyleSheet(QStringLiteral("QLineEdit { background: #00c000; border: none; }"));
         grid->addWidget(box, gridRow, hole + 1);
     }
@@ -159,11 +159,7 @@ void CourseViewer::addGreenRow(QWidget *card, QGridLayout *grid, int gridRow) {
 }
 
 void CourseViewer::fillCourseList() {
-    QStringList names;
-    for (const core::Course &course : session_.catalogue().courses()) {
-        names << course.name;
-    }
-    courseList_->fill(names, selectCourse);
+    courseList_->fill(session_.catalogue().names(), selectCourse);
 }
 
 // Every return to the viewer starts on an empty card; the nine shown stays as it was.

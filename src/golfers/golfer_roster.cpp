@@ -104,11 +104,7 @@ QWidget *GolferRoster::buildTitle() {
 }
 
 void GolferRoster::fillList() {
-    try {
-        nameList_->fill(golfers_.names(), rosterPrompt);
-    } catch (const store::Error &error) {
-        ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical, windowTitle());
-    }
+    nameList_->fill(golfers_.names(), rosterPrompt);
 }
 
 // The name is stored exactly as typed, blanks included; only nothing or the prompt is refused.

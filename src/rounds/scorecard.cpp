@@ -176,11 +176,7 @@ void Scorecard::chainTabOrder(QWidget *helpButton) {
 }
 
 void Scorecard::fillCourseList() {
-    QStringList names;
-    for (const core::Course &course : session_.catalogue().courses()) {
-        names << course.name;
-    }
-    courseList_->fill(names, selectCourse);
+    courseList_->fill(session_.catalogue().names(), selectCourse);
 }
 
 void Scorecard::fillGolferList() {

@@ -158,19 +158,11 @@ QWidget *StatisticsScreen::buildSelection() {
 }
 
 void StatisticsScreen::fillCourseList() {
-    QStringList names;
-    for (const core::Course &course : courses_.courses()) {
-        names << course.name;
-    }
-    courseList_->fill(names, selectCourse);
+    courseList_->fill(courses_.names(), selectCourse);
 }
 
 void StatisticsScreen::fillGolferList() {
-    try {
-        golferList_->fill(golfers_.names(), selectGolfer);
-    } catch (const store::Error &error) {
-        ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical, windowTitle());
-    }
+    golferList_->fill(golfers_.names(), selectGolfer);
 }
 
 // Coming back to the screen clears the counts and the per-par averages only.

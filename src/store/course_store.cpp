@@ -29,6 +29,14 @@ void CourseStore::reload() {
     emit changed();
 }
 
+QStringList CourseStore::names() const {
+    QStringList names;
+    for (const core::Course &course : courses_) {
+        names << course.name;
+    }
+    return names;
+}
+
 core::Course CourseStore::course(int row) const {
     return courses_.value(row);
 }

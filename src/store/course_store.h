@@ -23,6 +23,8 @@ class CourseStore : public QObject {
     const QVector<core::Course> &courses() const { return courses_; }
     int count() const { return courses_.size(); }
     bool isFull() const { return count() >= core::maxCourses; }
+    // The courses' names in catalogue order, as every course list shows them.
+    QStringList names() const;
     // The course at catalogue row `row`; a course of empty texts past the last one.
     core::Course course(int row) const;
 

@@ -6,9 +6,9 @@
 namespace store {
 
 GolferStore::GolferStore(Database &database, QObject *parent)
-    : QObject(parent), database_(database) {}
+    : QObject(parent), database_(database), names_(readNames()) {}
 
-QStringList GolferStore::names() const {
+QStringList GolferStore::readNames() const {
     Statement select = database_.prepare("SELECT golfer_name FROM golfers ORDER BY rowid");
     QStringList names;
     while (select.step()) {
@@ -22,7 +22,10 @@ void GolferStore::add(const QString &name) {
     Statement insert = database_.prepare("INSERT INTO golfers (golfer_name) VALUES (?1)");
     insert.bind(1, name);
     insert.step();
+    // Read inside the transaction, kept once committed: the names always match the file.
+    const QStringList names = readNames();
     transaction.commit();
+    names_ = names;
     emit changed();
 }
 
@@ -40,7 +43,9 @@ bool GolferStore::deleteWithRounds(const QString &name) {
         database_.prepare("DELETE FROM rounds WHERE golferRoundsKey(golfer_name) = ?1");
     rounds.bind(1, core::golferRoundsKey(name));
     rounds.step();
+    const QStringList names = readNames();
     transaction.commit();
+    names_ = names;
     emit changed();
     return found;
 }

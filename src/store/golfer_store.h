@@ -15,8 +15,9 @@ class GolferStore : public QObject {
   public:
     explicit GolferStore(Database &database, QObject *parent = nullptr);
 
-    // Every golfer's name, in table order, exactly as stored.
-    QStringList names() const;
+    // Every golfer's name, in table order, exactly as stored; read when the store is made and
+    // after each change.
+    const QStringList &names() const { return names_; }
     void add(const QString &name);
     // Deletes the last golfer record whose name matches `name` ignoring case, and every round
     // of that golfer (blanks at both ends and letter case aside), in one transaction. Returns
@@ -27,7 +28,10 @@ class GolferStore : public QObject {
     void changed();
 
   private:
+    QStringList readNames() const;
+
     Database &database_;
+    QStringList names_;
 };
 
 } // namespace store
