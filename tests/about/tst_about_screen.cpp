@@ -17,16 +17,14 @@ class TestAboutScreen : public QObject {
     QTemporaryDir folder;
     ui::ScreenSwitcher switcher;
 
-    // The ball's left and the picture's width in twips, once the widgets are seen to stand
-    // where the twips say.
+    // The ball's left and the picture's width in twips, once their widgets stand there.
     static QString animation(const about::AboutScreen &about) {
-        const auto *ball = about.findChild<QLabel *>("imgBall");
-        const auto *picture = about.findChild<QLabel *>("Picture1");
-        if (ball->x() != ui::twipsToPixels(about.ballLeft()) ||
-            picture->width() != ui::twipsToPixels(about.pictureWidth())) {
-            return "<widgets not placed as their twips say>";
-        }
-        return QStringLiteral("%1 %2").arg(about.ballLeft()).arg(about.pictureWidth());
+        const bool placed =
+            about.findChild<QLabel *>("imgBall")->x() == ui::twipsToPixels(about.ballLeft()) &&
+            about.findChild<QLabel *>("Picture1")->width() ==
+                ui::twipsToPixels(about.pictureWidth());
+        return placed ? QStringLiteral("%1 %2").arg(about.ballLeft()).arg(about.pictureWidth())
+                      : "<widgets not placed as their twips say>";
     }
 
     // Ticks of the screen's timer, without waiting for them.
@@ -52,6 +50,7 @@ class TestAboutScreen : public QObject {
         auto *cup = about.findChild<ui::SoundDevice *>("MMcsound");
         QVERIFY(cup->isOpen() && cup->atStart());
         QSignalSpy played(cup, &ui::SoundDevice::playStarted);
+        auto *ball = about.findChild<QLabel *>("imgBall");
 
         QCOMPARE(animation(about), "36 100");
         tick(about, 1);
@@ -60,36 +59,28 @@ class TestAboutScreen : public QObject {
         QCOMPARE(animation(about), "5496 5560"); // the ball still short of 5500
         tick(about, 1);
         QCOMPARE(animation(about), "5561 5625");
-        QVERIFY(about.findChild<QLabel *>("imgBall")->isVisible());
-        QCOMPARE(played.count(), 0);
-
+        QVERIFY(ball->isVisible() && played.isEmpty());
         tick(about, 1); // the 86th ends it
         QCOMPARE(animation(about), "5561 5988");
-        QVERIFY(!about.findChild<QLabel *>("imgBall")->isVisible());
-        QVERIFY(!timer->isActive());
+        QVERIFY(!ball->isVisible() && !timer->isActive());
         QCOMPARE(played.count(), 1);
         QVERIFY(cup->atStart()); // ready to be heard from its beginning again
     }
 
-    void leavingStopsItAndAsksForTheMenu_data() {
-        QTest::addColumn<bool>("byCloseControl");
-        QTest::newRow("Main Menu button") << false;
-        QTest::newRow("close control") << true;
-    }
     void leavingStopsItAndAsksForTheMenu() {
-        QFETCH(bool, byCloseControl);
-        about::AboutScreen about(switcher, folder.path());
-        about.showScreen();
-        QSignalSpy menuRequested(&about, &ui::Screen::mainMenuRequested);
-        tick(about, 10);
-        if (byCloseControl) {
-            about.close();
-        } else {
-            about.findChild<QPushButton *>("cmdMainMenu")->click();
+        for (bool byCloseControl : {false, true}) {
+            about::AboutScreen about(switcher, folder.path());
+            about.showScreen();
+            QSignalSpy menuRequested(&about, &ui::Screen::mainMenuRequested);
+            tick(about, 10);
+            if (byCloseControl) {
+                about.close();
+            } else {
+                about.findChild<QPushButton *>("cmdMainMenu")->click();
+            }
+            QVERIFY(!about.findChild<QTimer *>("Timer1")->isActive() && !about.isVisible());
+            QCOMPARE(menuRequested.count(), 1);
         }
-        QVERIFY(!about.findChild<QTimer *>("Timer1")->isActive());
-        QVERIFY(!about.isVisible());
-        QCOMPARE(menuRequested.count(), 1);
     }
 };
 

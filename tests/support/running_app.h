@@ -1,6 +1,5 @@
 #pragma once
 
-// The program started in the test's own process over an application folder.
 #include "app/startup.h"
 
 #include <QApplication>
@@ -8,7 +7,8 @@
 
 namespace testing {
 
-// app::start() over the folder; app::shutDown() when the object goes away.
+// The program started in the test's own process over an application folder (app::start), shut
+// down (app::shutDown) when the object goes away.
 class RunningApp {
   public:
     explicit RunningApp(const QString &folder) : started_(app::start(folder)) {}

@@ -3,21 +3,19 @@
 #include "store/database.h"
 
 #include <QTemporaryDir>
-#include <memory>
 
 namespace testing {
 
 // A temporary application folder with its own database file, open through store::Database.
 class TempAppFolder {
   public:
-    TempAppFolder();
     QString path() const { return dir_.path(); }
-    QString databasePath() const;
-    store::Database &database() { return *database_; }
+    QString databasePath() const { return dir_.filePath(QLatin1String(store::databaseFileName)); }
+    store::Database &database() { return database_; }
 
   private:
     QTemporaryDir dir_;
-    std::unique_ptr<store::Database> database_;
+    store::Database database_{dir_.path()};
 };
 
 } // namespace testing

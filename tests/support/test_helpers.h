@@ -3,7 +3,6 @@
 // Helpers the test programs share: what a database file holds, the lists of a screen.
 #include <QComboBox>
 #include <QFile>
-#include <QStringList>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -14,17 +13,14 @@ inline QList<QStringList> storedRows(const QString &databasePath, const QString 
     sqlite3 *db = nullptr;
     sqlite3_open_v2(QFile::encodeName(databasePath).constData(), &db, SQLITE_OPEN_READONLY,
                     nullptr);
-    sqlite3_stmt *statement = nullptr;
     const QByteArray sql = "SELECT * FROM \"" + table.toUtf8() + "\" ORDER BY rowid";
+    sqlite3_stmt *statement = nullptr; // stays null on an error, and then steps to no row
+    sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr);
     QList<QStringList> rows;
-    if (sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) == SQLITE_OK) {
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            QStringList row;
-            for (int column = 0; column < sqlite3_column_count(statement); ++column) {
-                row << QString::fromUtf8(
-                    reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
-            }
-            rows << row;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        rows << QStringList();
+        for (int column = 0; column < sqlite3_column_count(statement); ++column) {
+            rows.last() << reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
         }
     }
     sqlite3_finalize(statement);

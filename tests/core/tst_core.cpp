@@ -1,0 +1,238 @@
+#include "core/course.h"
+#include "core/figures.h"
+#include "core/names.h"
+#include "core/numeric_keys.h"
+#include "core/round.h"
+#include "core/sample_data.h"
+#include "core/statistics.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace core;
+using Classes = std::array<double, 6>; // par 3, 4, 5, front nine, back nine, round
+
+namespace {
+
+QStringList nineValues(const RoundNine &nine) {
+    return QStringList(nine.strokes.begin(), nine.strokes.end())
+           << QStringList(nine.pars.begin(), nine.pars.end())
+           << QStringList(nine.putts.begin(), nine.putts.end()) << nine.strokesTotal
+           << nine.parTotal << nine.puttsTotal;
+}
+
+// One nine as typed, a digit a hole: strokes, par and putts ("" when nothing was entered).
+struct TypedNine {
+    QString strokes = {}, pars = {}, putts = {};
+};
+
+// A tally of one round as the scorecard saves it, its totals added up.
+StatsTally tallyOf(const TypedNine &front, const TypedNine &back = {}, StatsTally tally = {}) {
+    Round round = Round::zeroed();
+    for (Nine which : {Nine::Front, Nine::Back}) {
+        const TypedNine &typed = which == Nine::Front ? front : back;
+        RoundNine &nine = round.nine(which);
+        for (int hole = 0; hole < holesPerNine; ++hole) {
+            nine.strokes[hole] = QString::number(typed.strokes.mid(hole, 1).toInt());
+            nine.pars[hole] = QString::number(typed.pars.mid(hole, 1).toInt());
+            nine.putts[hole] = QString::number(typed.putts.mid(hole, 1).toInt());
+        }
+        nine.strokesTotal = wholeSum(QStringList(nine.strokes.begin(), nine.strokes.end()));
+        nine.parTotal = wholeSum(QStringList(nine.pars.begin(), nine.pars.end()));
+        nine.puttsTotal = wholeSum(QStringList(nine.putts.begin(), nine.putts.end()));
+    }
+    round.addUpRoundTotals();
+    tally.addRound(round);
+    return tally;
+}
+
+// The texts the figures give the labels, "-" for a label they leave alone.
+QStringList texts(const QList<LabelText> &figures, const QStringList &labels) {
+    QStringList result;
+    for (const QString &label : labels) {
+        result << "-";
+        for (const LabelText &each : figures) {
+            result.last() = each.label == label ? each.text : result.last();
+        }
+    }
+    return result;
+}
+
+const QStringList parLabels{"lblave3",     "lblstrokes3", "lblave4",
+                            "lblstrokes4", "lblave5",     "lblstrokes5"};
+const QStringList roundLabels{"lblscoref9", "lblscoreb9", "lblscore18"};
+const QStringList allLabels =
+    QStringList{"lbldea", "lblea", "lblbi", "lblpa", "lblbo", "lbldbo", "lbltbo"} + parLabels +
+    roundLabels;
+
+} // namespace
+
+class TestCore : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void leadingNumberAndItsText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("number");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("word first") << "abc12" << 0.0 << "0";
+        QTest::newRow("blanks before, word after") << " \t -36 yards" << -36.0 << "-36";
+        QTest::newRow("signs") << "-4+3" << -4.0 << "-4";
+        QTest::newRow("sign alone") << "- 5" << 0.0 << "0";
+        QTest::newRow("negative zero") << "-0" << -0.0 << "0";
+        QTest::newRow("leading zeros") << "+007" << 7.0 << "7";
+        QTest::newRow("fraction") << ".5." << 0.5 << "0.5";
+        QTest::newRow("no exponent") << "1e5" << 1.0 << "1";
+        QTest::newRow("many digits") << "100000000000000000000" << 1e20 << "100000000000000000000";
+    }
+    void leadingNumberAndItsText() {
+        QFETCH(QString, text);
+        QFETCH(double, number);
+        QFETCH(QString, written);
+        QCOMPARE(leadingNumber(text), number);
+        QCOMPARE(numberText(number), written);
+        QCOMPARE(sumText(text, " 40 yards"), numberText(number + 40));
+    }
+
+    void wholeSum_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("sum");
+        QTest::newRow("nothing") << QStringList() << "0";
+        QTest::newRow("leading numbers")
+            << QStringList{"400", "", " 35abc", "abc12", "-", "007", "+3"} << "445";
+        QTest::newRow("below zero") << QStringList{"5", "-12"} << "-7";
+        QTest::newRow("carry over 20 digits")
+            << QStringList{"99999999999999999999", "1"} << "100000000000000000000";
+        QTest::newRow("borrow over 20 digits")
+            << QStringList{"1", "-100000000000000000000"} << "-99999999999999999999";
+        QTest::newRow("half to even") << QStringList{"2.5"} << "2";
+        QTest::newRow("rounded each time") << QStringList{"2.5", "2.5"} << "4";
+        QTest::newRow("above a half") << QStringList{"0.49999", ".51"} << "1";
+        QTest::newRow("trailing zeros") << QStringList{"-0.5", "2.50000"} << "2";
+        QTest::newRow("negative fraction") << QStringList{"-0.7", "10"} << "9";
+    }
+    void wholeSum() {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, sum);
+        QCOMPARE(core::wholeSum(texts), sum);
+    }
+
+    void onlyDigitsBackspaceAndEnterGetThrough() {
+        QCOMPARE(numericKeyVerdict(8), KeyVerdict::Type);
+        QCOMPARE(numericKeyVerdict(13), KeyVerdict::MoveFocus);
+        for (int digit = '0'; digit <= '9'; ++digit) {
+            QCOMPARE(numericKeyVerdict(digit), KeyVerdict::Type);
+        }
+        for (int refused : {0, 10, 27, int(' '), int('-'), int('.'), int('/'), int(':'), 0xE9}) {
+            QCOMPARE(numericKeyVerdict(refused), KeyVerdict::Refuse);
+        }
+    }
+
+    void zeroedRecordsHoldZeroAndRoundTotalsAddTheNines() {
+        const Course course = Course::zeroed();
+        QCOMPARE(QStringList({course.id, course.name, course.size, course.front.holes[0].blue,
+                              course.back.holes[8].handicap, course.back.totals.par}),
+                 QStringList(6, "0"));
+        Round round = Round::zeroed();
+        QCOMPARE(QStringList({round.courseName, round.golferName, round.date, round.strokesTotal,
+                              round.parTotal, round.puttsTotal}) +
+                     nineValues(round.front) + nineValues(round.back),
+                 QStringList(66, "0"));
+        round.front.strokesTotal = "36";
+        round.back.strokesTotal = "40 ";
+        round.back.parTotal = "35abc";
+        round.back.puttsTotal = "x";
+        round.addUpRoundTotals();
+        QCOMPARE(QStringList({round.strokesTotal, round.parTotal, round.puttsTotal}),
+                 QStringList({"76", "35", "0"}));
+    }
+
+    void sizeTextsAndTrimmedNames() {
+        for (const char *eighteen : {" tRUE ", "-1", "0.5", "True"}) {
+            QVERIFY2(isEighteenHoles(eighteen), eighteen);
+        }
+        for (const char *nine : {"False", "0", "Truer", ""}) {
+            QVERIFY2(!isEighteenHoles(nine), nine);
+        }
+        QCOMPARE(QStringList({sizeText(true), sizeText(false)}), QStringList({"True", "False"}));
+
+        QCOMPARE(trimSpaces(u"  Cedar  Hollow "), u"Cedar  Hollow");
+        QCOMPARE(trimSpaces(u" Ann\t"), u"Ann\t");
+    }
+
+    void sampleDataIsRepeatableAndAddsUp() {
+        const QStringList golfers = sampleGolfers(300);
+        QCOMPARE(QSet<QString>(golfers.begin(), golfers.end()).size(), 300);
+        const Course course = sampleCourse(7);
+        QCOMPARE(QStringList({course.id, course.size, course.back.totals.par}),
+                 QStringList({"7", "True", "36"}));
+        const Round round = sampleRound(course, golfers.at(0), "4/12/2024", 2);
+        QCOMPARE(sampleRound(sampleCourse(7), golfers.at(0), "4/12/2024", 2), round);
+        QCOMPARE(round.back.pars[4], course.back.holes[4].par);
+        QCOMPARE(core::wholeSum(QStringList(round.back.putts.begin(), round.back.putts.end())),
+                 round.back.puttsTotal);
+
+        const Round nineHoleRound = sampleRound(sampleCourse(1, false), golfers.at(1), "", 0);
+        QCOMPARE(nineValues(nineHoleRound.back), QStringList(30, "0"));
+        QCOMPARE(nineHoleRound.puttsTotal, nineHoleRound.front.puttsTotal);
+    }
+
+    void scoreKindsAtTheirEdges() {
+        // Holes in one on par 3, 4 and 5; 0 strokes on par 3 and 4; par 0 and par 6; +2, +3.
+        const StatsTally tally = tallyOf({"111004567", "345340644"}, {"454545454", "444444444"});
+        QCOMPARE(texts(tally.strokeFigures(), allLabels),
+                 QStringList({"2", "1", "1", "5", "4", "1", "4", "0.50", "1", "4.15", "54", "1.00",
+                              "1", "25.00", "40.00", "65.00"}));
+        // No putts entered: no putting figure at all.
+        QCOMPARE(texts(tally.puttingFigures(), allLabels),
+                 QStringList(7 + 6, "0") + QStringList(3, "N/A"));
+    }
+
+    void puttingCountsHolesWithPuttsAndTreatsTheNinesDifferently() {
+        const StatsTally tally = tallyOf({"345443544", "345443544", "202100322"});
+        QCOMPARE(tally.puttKinds().counts, (std::array<int, 7>{0, 0, 0, 6, 0, 0, 0}));
+        QCOMPARE(tally.putts().count, (Classes{1, 3, 2, 1, 0, 1}));
+        QCOMPARE(tally.putts().sum, (Classes{2, 5, 5, 12, 0, 12}));
+
+        // Putts without strokes: the front nine keeps only its nine total, the back nine
+        // counts hole by hole (0 strokes on par 4 is "triple bogey or more").
+        const TypedNine puttsOnly{"", "444444444", "222222222"};
+        const StatsTally noStrokes = tallyOf(puttsOnly, puttsOnly);
+        QCOMPARE(noStrokes.puttKinds().counts, (std::array<int, 7>{0, 0, 0, 0, 0, 0, 9}));
+        QCOMPARE(noStrokes.putts().sum, (Classes{0, 18, 0, 18, 18, 36}));
+        QCOMPARE(noStrokes.strokes().count, Classes{});
+    }
+
+    void frontOnlyRoundsCountAsTheFrontNineAndTheRound() {
+        const StatsTally tally = tallyOf({"555555555", "444444444", "222222222"}, {},
+                                         tallyOf({"444444444", "444444444", "111111111"}));
+        QCOMPARE(tally.strokes().count, (Classes{0, 18, 0, 2, 0, 2}));
+        QCOMPARE(texts(tally.strokeFigures(), roundLabels), QStringList({"40.50", "-", "40.50"}));
+        QCOMPARE(texts(tally.puttingFigures(), roundLabels),
+                 QStringList({"13.50", "N/A", "13.50"}));
+    }
+
+    void emptyParClassesReadAsTheViewSays() {
+        // Nothing entered: only the counts and the par-5 figures are written.
+        QCOMPARE(texts(tallyOf({}).strokeFigures(), allLabels),
+                 QStringList(7, "0") + QStringList(4, "-") + QStringList(2, "N/A") +
+                     QStringList(3, "-"));
+        // Par-3 holes and no par-4 holes; a par-5 hole left at 0 strokes.
+        const StatsTally tally = tallyOf({"3334", "33335", "12"});
+        QCOMPARE(texts(tally.strokeFigures(), parLabels),
+                 QStringList({"3.25", "13", "N/A", "N/A", "N/A", "N/A"}));
+        QCOMPARE(texts(tally.puttingFigures(), parLabels),
+                 QStringList({"1.50", "3", "0", "0", "0", "0"}));
+    }
+
+    void averagesAndTotalsAsAGolferReadsThem() {
+        QCOMPARE(averageOf(107, 40), "2.68"); // 2.675 exactly, which no double holds
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QCOMPARE(averageText(1234.5, german), "1234,50");
+        QCOMPARE(totalText(1234, german), "1.234");
+        QCOMPARE(totalText(1234567, QLocale::c()), "1,234,567");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCore)
+#include "tst_core.moc"
