@@ -9,8 +9,6 @@
 #include "support/test_helpers.h"
 #include "ui/help_launcher.h"
 
-#include <QTest>
-
 namespace testing {
 
 struct CourseScreens {
@@ -23,7 +21,7 @@ struct CourseScreens {
     courses::CourseViewer viewer{switcher, session, help};
 
     QList<QStringList> storedCourses() const {
-        return storedRows(folder.databasePath(), QStringLiteral("courseinfo"));
+        return storedRows(folder.databasePath(), "courseinfo");
     }
 };
 
@@ -39,13 +37,10 @@ inline core::Course makeCourse(const QString &name, bool eighteenHoles, int blue
     core::Course course = core::Course::zeroed();
     course.name = name;
     course.size = core::sizeText(eighteenHoles);
-    for (int back = 0; back <= (eighteenHoles ? 1 : 0); ++back) {
-        const int yards = blue + 10 * back;
-        core::CourseNine &nine = back ? course.back : course.front;
-        for (int hole = 0; hole < core::holesPerNine; ++hole) {
-            nine.holes[hole] = {n(yards), n(yards - 20), n(yards - 40), n(par),
-                                n(hole + 1 + 9 * back)};
-        }
+    for (int hole = 0; hole < (eighteenHoles ? 18 : 9); ++hole) {
+        const int yards = blue + 10 * (hole / 9);
+        core::CourseNine &nine = hole < 9 ? course.front : course.back;
+        nine.holes[hole % 9] = {n(yards), n(yards - 20), n(yards - 40), n(par), n(hole + 1)};
         nine.totals = {n(9 * yards), n(9 * (yards - 20)), n(9 * (yards - 40)), n(9 * par), "0"};
     }
     return course;

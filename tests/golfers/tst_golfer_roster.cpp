@@ -14,7 +14,7 @@ using namespace testing;
 
 namespace {
 
-const QString prompt = QStringLiteral("Select / Add Golfer");
+const QString prompt = "Select / Add Golfer";
 const ShownMessage question =
     yesNoBox("Are you sure you want to delete this golfer?\n"
              "All rounds for this golfer will be deleted also.",
@@ -24,12 +24,19 @@ const ShownMessage notFound = okBox("Sorry, I could not find the golfer.", "Dele
 // The roster over a temporary database holding the golfers given and a round of each name in
 // `roundsOf`.
 struct Roster {
-    explicit Roster(const QStringList &golferNames, const QStringList &roundsOf = {}) {
+    TempAppFolder folder;
+    store::GolferStore golfers{folder.database()};
+    store::RoundStore rounds{folder.database()};
+    ui::ScreenSwitcher switcher;
+    ui::HelpLauncher help{folder.path()};
+    golfers::GolferRoster screen{switcher, golfers, help};
+
+    Roster(const QStringList &golferNames, const QStringList &roundsOf) {
         for (const QString &name : golferNames) {
             golfers.add(name);
         }
+        core::Round round = core::Round::zeroed();
         for (const QString &name : roundsOf) {
-            core::Round round = core::Round::zeroed();
             round.golferName = name;
             rounds.append(round);
         }
@@ -47,13 +54,6 @@ struct Roster {
         }
         return names;
     }
-
-    TempAppFolder folder;
-    store::GolferStore golfers{folder.database()};
-    store::RoundStore rounds{folder.database()};
-    ui::ScreenSwitcher switcher;
-    ui::HelpLauncher help{folder.path()};
-    golfers::GolferRoster screen{switcher, golfers, help};
 };
 
 } // namespace
@@ -63,14 +63,11 @@ class TestGolferRoster : public QObject {
 
   private slots:
     void addStoresAnyNameButNothingOrThePrompt() {
-        Roster roster({"Zoe"});
+        Roster roster({"Zoe"}, {});
         MessageBoxAnswerer answerer;
-        const QStringList names{"",
-                                "  Select / Add Golfer ",
-                                "   ",
-                                "select / add golfer",
-                                "Ann O'Neil*?",
-                                "100% \"_x_\""};
+        const QStringList names =
+            QString("|  Select / Add Golfer |   |select / add golfer|Ann O'Neil*?|100% \"_x_\"")
+                .split('|');
         for (const QString &name : names) {
             roster.press("cmdSaveName", name);
         }
@@ -82,50 +79,36 @@ class TestGolferRoster : public QObject {
         QCOMPARE(roster.list()->text(), prompt);
     }
 
+    // Look-alikes that a pattern search or a loose comparison would take for the name stay; an
+    // unknown golfer is reported, and its rounds go all the same. A delete that fails midway
+    // changes nothing and keeps the name for another try.
     void deleteAsksThenTakesTheLastMatchingGolferAndAllTheRounds() {
-        // Look-alikes that a pattern search or a loose comparison would take for the name.
         const QStringList kept{"Ann ONeil*?", "AnnXO'Neil%?", "Ann O'Neil", "Ann O'Neil*?"};
-        Roster roster(kept + QStringList{"ANN O'NEIL*?"}, kept + QStringList{" ann o'neil*?  "});
+        Roster roster(kept + QStringList{"ANN O'NEIL*?"},
+                      kept + QStringList{" ann o'neil*?  ", "Zoe"});
         MessageBoxAnswerer answerer(QMessageBox::No);
         roster.press("cmdDeleteGolfer", "aNN o'nEIL*?");
-        QCOMPARE(roster.stored("golfers").size() + roster.stored("rounds").size(), 10);
+        QCOMPARE(roster.stored("golfers").size() + roster.stored("rounds").size(), 11);
 
         answerer.setAnswer(QMessageBox::Yes);
         roster.press("cmdDeleteGolfer", "aNN o'nEIL*?");
-        QCOMPARE(answerer.shown(), QList<ShownMessage>({question, question}));
         QCOMPARE(roster.stored("golfers"), kept);
-        QCOMPARE(roster.stored("rounds"), kept.mid(0, 3));
+        QCOMPARE(roster.stored("rounds"), kept.mid(0, 3) + QStringList{"Zoe"});
         QCOMPARE(roster.list()->count(), kept.size());
         QCOMPARE(roster.list()->text(), prompt);
-    }
-
-    void anUnknownGolferIsReportedAndTheRoundsStillGo() {
-        Roster roster({"Ann"}, {"Zoe", "Ann"});
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
         roster.press("cmdDeleteGolfer", "Zoe");
         roster.press("cmdDeleteGolfer", prompt);
-        QCOMPARE(answerer.shown(), QList<ShownMessage>({question, notFound, question, notFound}));
-        QCOMPARE(roster.stored("rounds"), QStringList{"Ann"});
+        QCOMPARE(answerer.shown(),
+                 QList<ShownMessage>({question, question, question, notFound, question, notFound}));
+        QCOMPARE(roster.stored("rounds"), kept.mid(0, 3));
 
-        roster.press("cmdDeleteGolfer", "ann"); // the last golfer
-        QCOMPARE(answerer.shown().size(), 5);
-        QCOMPARE(entries(roster.list()), QStringList());
-        QCOMPARE(roster.list()->text(), prompt);
-    }
-
-    void aFailedDeleteChangesNothingAndKeepsTheName() {
-        Roster roster({"Ann"}, {"Ann", "Ann"});
         roster.folder.database().execute("CREATE TRIGGER keep BEFORE DELETE ON rounds "
                                          "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
-        MessageBoxAnswerer answerer(QMessageBox::Yes);
-        roster.press("cmdDeleteGolfer", "ann");
-        const QString failure = answerer.shown().value(1).text;
-        QVERIFY(failure.startsWith("The golfer was not deleted; nothing was changed.\n\n"));
-        QCOMPARE(answerer.shown(), QList<ShownMessage>({question, okBox(failure, "Delete a golfer.",
-                                                                        QMessageBox::Critical)}));
-        QCOMPARE(roster.stored("golfers") + roster.stored("rounds"),
-                 QStringList({"Ann", "Ann", "Ann"}));
-        QCOMPARE(roster.list()->text(), "ann");
+        roster.press("cmdDeleteGolfer", "ann o'neil");
+        QVERIFY(answerer.shown().last().text.startsWith(
+            "The golfer was not deleted; nothing was changed.\n\n"));
+        QCOMPARE(roster.stored("golfers") + roster.stored("rounds"), kept + kept.mid(0, 3));
+        QCOMPARE(roster.list()->text(), "ann o'neil");
     }
 };
 

@@ -1,17 +1,17 @@
+// The course viewer and the course editor, as the application wires them.
 #include "course_screens.h"
 #include "support/message_box_answerer.h"
 #include "ui/combo_list.h"
 #include "ui/text_box.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 
-using testing::control;
+using namespace testing;
 
 namespace {
 
@@ -19,15 +19,35 @@ namespace {
 constexpr int b1 = 3, p1 = 6, h9 = 47, fb = 48, fp = 51, fh = 52, b10 = 53, w10 = 54, w19 = 99,
               h19 = 102;
 
-struct Editor : testing::CourseScreens {
+struct Viewer : CourseScreens {
+    Viewer() {
+        store.addCourse(makeCourse("Cedar Hollow", true, 350, 4));
+        store.addCourse(makeCourse("Short Links", false, 150, 3));
+    }
+    // The captions of the labels named ("lblby lblb1(0)"), blank-separated.
+    QString cells(const QString &names) {
+        QStringList captions;
+        for (const QString &name : names.split(' ')) {
+            captions << control<QLabel>(&viewer, name)->text();
+        }
+        return captions.join(' ');
+    }
+    QPushButton *nineSwitch() { return control<QPushButton>(&viewer, "cmdNine"); }
+    ui::ComboList *courseList() { return control<ui::ComboList>(&viewer, "cboCourse"); }
+    // What the hole row and the nine switch say: "1 9 OUT &Back Nine".
+    QString nineShown() { return cells("lblHole1 lblHole9 lblInOut") + ' ' + nineSwitch()->text(); }
+};
+
+const QString courseCells = "lblb1(1) lblw1(0) lblr1(8) lblp1(4) lblH1(6) lblby lblbtot lblwy "
+                            "lblwtot lblry lblrtot lblpf9 lblptot";
+
+struct Editor : CourseScreens {
     ui::TextBox *grid(const char *column, int row) {
-        return control<ui::TextBox>(&editor, QLatin1String(column), row);
+        return control<ui::TextBox>(&editor, column, row);
     }
-    QPushButton *button(const char *name) {
-        return control<QPushButton>(&editor, QLatin1String(name));
-    }
+    QPushButton *button(const char *name) { return control<QPushButton>(&editor, name); }
     void choose(const char *options, int index) {
-        control<QRadioButton>(&editor, QLatin1String(options), index)->click();
+        control<QRadioButton>(&editor, options, index)->click();
     }
     ui::TextBox *newName() { return control<ui::TextBox>(&editor, "txtNewName"); }
     ui::ComboList *nameList() { return control<ui::ComboList>(&editor, "cboName"); }
@@ -47,7 +67,9 @@ struct Editor : testing::CourseScreens {
         return boxes.size() == 49 && std::all_of(boxes.begin(), boxes.end(),
                                                  [](auto *box) { return box->text() == "0"; });
     }
-    QString values(const QStringList &course, std::initializer_list<int> columns) {
+    // The columns given of stored course `row`, blank-separated.
+    QString stored(int row, std::initializer_list<int> columns) {
+        const QStringList course = storedCourses().value(row);
         QStringList picked;
         for (int column : columns) {
             picked << course.value(column);
@@ -58,14 +80,47 @@ struct Editor : testing::CourseScreens {
 
 } // namespace
 
-class TestCourseEditor : public QObject {
+class TestCourseScreens : public QObject {
     Q_OBJECT
 
   private slots:
+    void theViewerShowsEachNineAndTheCourseTotals() {
+        Viewer screen;
+        QVERIFY(!screen.nineSwitch()->isEnabled());
+
+        pick(screen.courseList(), "Cedar Hollow");
+        QCOMPARE(screen.session.pickedRow(), 0);
+        QVERIFY(screen.nineSwitch()->isEnabled());
+        QCOMPARE(screen.cells(courseCells), "350 330 310 4 7 3150 6390 2970 6030 2790 5670 36 72");
+        screen.nineSwitch()->click();
+        QCOMPARE(screen.nineShown(), "10 18 IN &Front Nine");
+        QCOMPARE(screen.cells(courseCells), "360 340 320 4 16 3240 6390 3060 6030 2880 5670 36 72");
+
+        // Another course picked while the back nine shows comes from its front nine; a 9-hole
+        // course's totals are its front nine's.
+        pick(screen.courseList(), "Short Links");
+        QCOMPARE(screen.session.pickedRow(), 1);
+        QVERIFY(!screen.nineSwitch()->isEnabled());
+        QCOMPARE(screen.nineShown(), "1 9 OUT &Back Nine");
+        QCOMPARE(screen.cells(courseCells), "150 130 110 3 7 1350 1350 1170 1170 990 990 27 27");
+
+        // Coming back shows an empty card, the nine kept; a course saved anywhere is offered.
+        pick(screen.courseList(), "Cedar Hollow");
+        screen.nineSwitch()->click();
+        screen.switcher.showScreen(&screen.editor);
+        screen.switcher.showScreen(&screen.viewer);
+        QCOMPARE(screen.courseList()->text(), "Select Course");
+        QCOMPARE(screen.cells(courseCells + " lblH1(0)"), QStringList(14, "0").join(' '));
+        QCOMPARE(screen.nineShown(), "10 18 IN &Front Nine");
+        screen.store.addCourse(makeCourse("Oak Hill", true));
+        QCOMPARE(entries(screen.courseList()),
+                 QStringList({"Cedar Hollow", "Short Links", "Oak Hill"}));
+    }
+
     void aNewCourseIsStoredAsTyped() {
         Editor screen;
-        screen.store.addCourse(testing::makeCourse("Cedar Hollow", true));
-        testing::MessageBoxAnswerer answerer;
+        screen.store.addCourse(makeCourse("Cedar Hollow", true));
+        MessageBoxAnswerer answerer;
 
         // Only digits are typed; the Total row follows every change and cannot be typed over.
         screen.typeInto("yb1", 0, "4a0-0");
@@ -91,9 +146,7 @@ class TestCourseEditor : public QObject {
         screen.button("cmdf9")->click();
         screen.button("cmdSaveData")->click();
         QVERIFY(answerer.shown().isEmpty());
-
-        const QStringList oak = screen.storedCourses().at(1);
-        QCOMPARE(screen.values(oak, {0, 1, 2, b1, p1, h9, fb, fp, fh, w10, w19, h19}),
+        QCOMPARE(screen.stored(1, {0, 1, 2, b1, p1, h9, fb, fp, fh, w10, w19, h19}),
                  "1 Oak Hill True 400 4 9 3600 36 0 388 388 0");
         // The editor starts afresh on the nine it showed, keeping mode, size and name.
         QVERIFY(screen.gridIsZero());
@@ -107,36 +160,40 @@ class TestCourseEditor : public QObject {
         screen.newName()->setText("Elm Park");
         screen.typeANine();
         screen.button("cmdSaveData")->click();
-        const QStringList elm = screen.storedCourses().at(2);
-        QCOMPARE(screen.values(elm, {0, 2, fb}), "2 False 3600");
-        QCOMPARE(elm.mid(b10), QStringList(50, "0"));
+        QCOMPARE(screen.stored(2, {0, 2, fb}), "2 False 3600");
+        QCOMPARE(screen.storedCourses().value(2).mid(b10), QStringList(50, "0"));
     }
 
-    void anUpdateAsksAndChangesTheLastCourseOfThatName() {
+    // With the catalogue full, a course can still be updated but no other added; nothing
+    // typed is lost.
+    void anUpdateChangesTheLastCourseOfThatNameAndAFiftyFirstIsRefused() {
         Editor screen;
-        screen.store.addCourse(testing::makeCourse("Pine Ridge", true, 300));
-        screen.store.addCourse(testing::makeCourse("Cedar Hollow", false, 320));
-        screen.store.addCourse(testing::makeCourse("Pine Ridge", true, 340));
-        testing::MessageBoxAnswerer answerer(QMessageBox::No);
+        for (int i = 3; i < core::maxCourses; ++i) {
+            screen.store.addCourse(makeCourse(QString("Course %1").arg(i), true));
+        }
+        screen.store.addCourse(makeCourse("Pine Ridge", true, 300));
+        screen.store.addCourse(makeCourse("Cedar Hollow", false, 320));
+        screen.store.addCourse(makeCourse("Pine Ridge", true, 340));
+        MessageBoxAnswerer answerer(QMessageBox::No);
         screen.choose("Option2", 1);
         QCOMPARE(control<QLabel>(&screen.editor, "lblNew")->text(), "Edit");
         QVERIFY(screen.newName()->isHidden() && !screen.nameList()->isHidden());
         const QList<QStringList> before = screen.storedCourses();
 
         // A 9-hole course selects "Nine" (hiding the nine switch), disables it, shows its front.
-        testing::pick(screen.nameList(), "Cedar Hollow");
-        QCOMPARE(screen.session.pickedRow(), 1);
+        pick(screen.nameList(), "Cedar Hollow");
+        QCOMPARE(screen.session.pickedRow(), 48);
         QVERIFY(screen.button("cmdf9")->isHidden() && !screen.button("cmdf9")->isEnabled());
         QCOMPARE(screen.grid("yr1", 5)->text() + ' ' + screen.grid("yb1", 9)->text(), "280 2880");
 
-        testing::pick(screen.nameList(), "Pine Ridge");
+        pick(screen.nameList(), "Pine Ridge");
         QVERIFY(!screen.button("cmdf9")->isHidden() && screen.button("cmdf9")->isEnabled());
         screen.typeInto("yb1", 0, "999");
         screen.button("cmdSaveData")->click();
-        QCOMPARE(answerer.shown(),
-                 QList<testing::ShownMessage>({testing::yesNoBox(
-                     " Are you sure you want to update this course? ", " Update a course ",
-                     QMessageBox::Critical, QMessageBox::No)}));
+        const ShownMessage sure =
+            yesNoBox(" Are you sure you want to update this course? ", " Update a course ",
+                     QMessageBox::Critical, QMessageBox::No);
+        QCOMPARE(answerer.shown(), QList<ShownMessage>({sure}));
         QCOMPARE(screen.storedCourses(), before);
         QVERIFY(screen.gridIsZero()); // answering No drops what was typed
         QCOMPARE(screen.nameList()->text(), "Select Course");
@@ -144,85 +201,36 @@ class TestCourseEditor : public QObject {
         answerer.setAnswer(QMessageBox::Yes);
         screen.nameList()->setText("Pine*"); // a typed name is matched whole
         screen.button("cmdSaveData")->click();
-        QCOMPARE(answerer.shown().value(2),
-                 testing::okBox(" Sorry, I could not find the course. ", " Update a course "));
         QCOMPARE(screen.storedCourses(), before);
 
-        testing::pick(screen.nameList(), "Pine Ridge"); // the first one's entry
+        pick(screen.nameList(), "Pine Ridge"); // the first one's entry
         screen.typeInto("yb1", 0, "999");
         screen.choose("Option1", 0);
         screen.nameList()->setText("  pine RIDGE ");
         screen.button("cmdSaveData")->click();
         const QList<QStringList> after = screen.storedCourses();
-        QCOMPARE(after.mid(0, 2), before.mid(0, 2));
-        QCOMPARE(screen.values(after.at(2), {0, 1, 2, b1, fb}), "2 pine RIDGE False 999 3399");
-        QCOMPARE(after.at(2).mid(b10), before.at(0).mid(b10)); // the nine not shown, as chosen
-    }
+        QCOMPARE(after.mid(0, 49), before.mid(0, 49));
+        QCOMPARE(screen.stored(49, {0, 1, 2, b1, fb}), "49 pine RIDGE False 999 3399");
+        QCOMPARE(after.at(49).mid(b10), before.at(47).mid(b10)); // the nine not shown, as chosen
 
-    void aFiftyFirstCourseIsRefusedAndNothingIsLost() {
-        Editor screen;
-        for (int i = 0; i < core::maxCourses; ++i) {
-            screen.store.addCourse(testing::makeCourse(QStringLiteral("Course %1").arg(i), true));
-        }
-        testing::MessageBoxAnswerer answerer(QMessageBox::Yes);
+        screen.choose("Option2", 0);
         screen.newName()->setText("One Too Many");
         screen.typeInto("yb1", 2, "415");
         screen.button("cmdf9")->click();
         screen.typeInto("yr1", 1, "250");
         screen.button("cmdSaveData")->click();
         QCOMPARE(answerer.shown(),
-                 QList<testing::ShownMessage>({testing::okBox(
-                     "Parlivo keeps at most 50 courses. Delete or reuse a course before "
-                     "adding another.",
-                     " Course catalogue full ", QMessageBox::Critical)}));
-        QCOMPARE(screen.storedCourses().size(), core::maxCourses);
+                 QList<ShownMessage>(
+                     {sure, sure,
+                      okBox(" Sorry, I could not find the course. ", " Update a course "), sure,
+                      okBox("Parlivo keeps at most 50 courses. Delete or reuse a course before "
+                            "adding another.",
+                            " Course catalogue full ", QMessageBox::Critical)}));
+        QCOMPARE(screen.storedCourses(), after);
         QCOMPARE(screen.grid("yr1", 1)->text() + ' ' + screen.newName()->text(),
                  "250 One Too Many");
         screen.button("cmdf9")->click();
         QCOMPARE(screen.grid("yb1", 2)->text(), "415");
-    }
-
-    void pastedTextCountsByItsLeadingNumberAndIsStoredAsItStands() {
-        Editor screen;
-        const QStringList yards{"abc",    "12abc",          "  7",  "-3", "1e5",
-                                "\u26f3", QString(20, '9'), "0x1F", ""};
-        for (int row = 0; row < 9; ++row) {
-            QApplication::clipboard()->setText(yards.at(row));
-            screen.grid("yb1", row)->selectAll();
-            QTest::keyClick(screen.grid("yb1", row), Qt::Key_V, Qt::ControlModifier);
-        }
-        QCOMPARE(screen.grid("yb1", 9)->text(), "100000000000000000016");
-        screen.newName()->setText("Pasted");
-        screen.button("cmdSaveData")->click();
-        const QStringList stored = screen.storedCourses().at(0);
-        QStringList blues;
-        for (int hole = 0; hole < 9; ++hole) {
-            blues << stored.at(b1 + 5 * hole);
-        }
-        QCOMPARE(blues << stored.at(fb), yards + QStringList{"100000000000000000016"});
-    }
-
-    void aFailingDatabaseLosesNothing() {
-        Editor screen;
-        testing::MessageBoxAnswerer answerer;
-        sqlite3 *db = nullptr;
-        sqlite3_open(QFile::encodeName(screen.folder.databasePath()).constData(), &db);
-        sqlite3_exec(db,
-                     "CREATE TRIGGER refuse BEFORE INSERT ON courseinfo "
-                     "BEGIN SELECT RAISE(ABORT, 'The disk is full.'); END",
-                     nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        screen.newName()->setText("Oak Hill");
-        screen.typeInto("yb1", 0, "410");
-        screen.button("cmdSaveData")->click();
-        const QString text = answerer.shown().value(0).text;
-        QVERIFY(text.startsWith("The course could not be saved.\n\n") &&
-                text.contains("The disk is full.") &&
-                text.endsWith("\n\nEverything you typed is still on the screen."));
-        QCOMPARE(answerer.shown().value(0).title, " Save Course ");
-        QCOMPARE(screen.grid("yb1", 0)->text() + ' ' +
-                     screen.session.workingCourse().front.holes[0].blue,
-                 "410 410");
     }
 
     // Enter in the last handicap goes to the nine switch, or to Save when it is hidden.
@@ -239,5 +247,5 @@ class TestCourseEditor : public QObject {
     }
 };
 
-QTEST_MAIN(TestCourseEditor)
-#include "tst_course_editor.moc"
+QTEST_MAIN(TestCourseScreens)
+#include "tst_course_screens.moc"
