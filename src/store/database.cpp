@@ -48,6 +48,27 @@ void registerNameRules(sqlite3 *db) {
     }
 }
 
+// Calls a function from inside every statement run while it lives, every so many steps of
+// SQLite's virtual machine.
+class ProgressCalls {
+  public:
+    ProgressCalls(sqlite3 *db, const std::function<void()> &call) : db_(db), call_(call) {
+        constexpr int stepsBetweenCalls = 100000;
+        sqlite3_progress_handler(db_, stepsBetweenCalls, &ProgressCalls::handler, this);
+    }
+    ~ProgressCalls() { sqlite3_progress_handler(db_, 0, nullptr, nullptr); }
+    ProgressCalls(const ProgressCalls &) = delete;
+    ProgressCalls &operator=(const ProgressCalls &) = delete;
+
+  private:
+    static int handler(void *calls) {
+        static_cast<ProgressCalls *>(calls)->call_();
+        return 0; // anything else would interrupt the statement
+    }
+    sqlite3 *db_;
+    const std::function<void()> &call_;
+};
+
 void run(sqlite3 *db, const char *sql) {
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
@@ -265,6 +286,14 @@ Database::Database(const QString &folder) : path_(QDir(folder).filePath(database
 
 Database::~Database() {
     sqlite3_close_v2(db_);
+}
+
+void Database::addMissingIndexes(const std::function<void()> &stillWorking) {
+    if (!lacksIndexes(db_)) {
+        return;
+    }
+    const ProgressCalls calls(db_, stillWorking);
+    createIndexes(db_);
 }
 
 void Database::execute(const char *sql) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -47,6 +48,10 @@ class Database {
     Database &operator=(const Database &) = delete;
 
     QString path() const { return path_; }
+    // Adds the indexes that a file made before they existed lacks, each in one atomic write:
+    // a kill loses nothing and the next start builds it again. Over many rounds this takes a
+    // while; `stillWorking` is called every few milliseconds meanwhile.
+    void addMissingIndexes(const std::function<void()> &stillWorking);
     Statement prepare(const char *sql) const { return Statement(db_, sql); }
     void execute(const char *sql);
     // Throws Error when the file at the path is no longer the file opened (removed or

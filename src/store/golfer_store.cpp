@@ -39,8 +39,18 @@ bool GolferStore::deleteWithRounds(const QString &name) {
     golfer.step();
     Statement changes = database_.prepare("SELECT changes()");
     const bool found = changes.step() && changes.integer(0) > 0;
-    Statement rounds =
-        database_.prepare("DELETE FROM rounds WHERE golferRoundsKey(golfer_name) = ?1");
+    // The rule is applied once to each golfer name the rounds hold rather than to every
+    // round; the key ignores the spaces that trim() removes. The names are walked through the
+    // index one seek each, from one name to the next greater one, which is far quicker than
+    // reading every entry of the index.
+    Statement rounds = database_.prepare(
+        "WITH RECURSIVE names(name) AS ("
+        " SELECT min(trim(golfer_name)) FROM rounds"
+        " UNION ALL"
+        " SELECT (SELECT min(trim(golfer_name)) FROM rounds WHERE trim(golfer_name) > name)"
+        " FROM names WHERE name IS NOT NULL) "
+        "DELETE FROM rounds WHERE trim(golfer_name) IN "
+        "(SELECT name FROM names WHERE golferRoundsKey(name) = ?1)");
     rounds.bind(1, core::golferRoundsKey(name));
     rounds.step();
     const QStringList names = readNames();

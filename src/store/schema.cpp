@@ -95,6 +95,8 @@ void readRoundFigures(core::Round &round, const QStringList &values, int &at,
     total = values.value(at++);
 }
 
+constexpr char roundsByGolferAndCourse[] = "rounds_by_golfer_and_course";
+
 QString createTableSql(const QString &table, const QString &key, const QStringList &columns) {
     QStringList definitions;
     if (!key.isEmpty()) {
@@ -192,6 +194,21 @@ void createTables(sqlite3 *db) {
     run(db, createTableSql("golfers", "ID", {"golfer_name"}));
     run(db, createTableSql("courseinfo", QString(), courseColumns()));
     run(db, createTableSql("rounds", "ID", roundColumns()));
+    createIndexes(db);
+}
+
+bool lacksIndexes(sqlite3 *db) {
+    Statement select(db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1");
+    select.bind(1, QString::fromLatin1(roundsByGolferAndCourse));
+    return !select.step();
+}
+
+void createIndexes(sqlite3 *db) {
+    // A golfer's rounds on a course are found by the names with spaces trimmed, which is what
+    // SQLite's trim() removes; the golfer's names alone are the index's first column.
+    run(db, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON rounds (trim(golfer_name), "
+                           "trim(course_name))")
+                .arg(QLatin1String(roundsByGolferAndCourse)));
 }
 
 void checkTables(sqlite3 *db, const QString &path) {

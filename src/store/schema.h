@@ -25,8 +25,13 @@ const QStringList &roundColumns();
 QStringList roundValues(const core::Round &round);
 core::Round roundFromValues(const QStringList &values);
 
-// Creates the three tables, empty. Throws Error.
+// Creates the three tables, empty, with their indexes. Throws Error.
 void createTables(sqlite3 *db);
+// True when the file lacks an index the program's queries rely on (a file made by an earlier
+// Parlivo, or by the Access conversion, before the index existed).
+bool lacksIndexes(sqlite3 *db);
+// Adds the indexes the file lacks. Throws Error.
+void createIndexes(sqlite3 *db);
 // Throws Error, naming the file at `path`, when a table or a column the program uses is
 // missing.
 void checkTables(sqlite3 *db, const QString &path);

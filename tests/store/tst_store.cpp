@@ -108,6 +108,22 @@ class TestStore : public QObject {
         QCOMPARE(storedColumn(folder.databasePath(), "rounds", 1), roundGolfersLeft);
     }
 
+    // A file made before the rounds index existed gets it once; new files have it.
+    void aFileWithoutTheRoundsIndexGetsIt() {
+        TempAppFolder folder;
+        const auto roundsIndexes = [&] {
+            return storedColumn(folder.databasePath(), "sqlite_master", 1).filter("rounds_by");
+        };
+        const QStringList present{"rounds_by_golfer_and_course"};
+        QCOMPARE(roundsIndexes(), present);
+        runSql(folder.databasePath(), "DROP INDEX rounds_by_golfer_and_course");
+        QCOMPARE(roundsIndexes(), QStringList());
+        store::Database database(folder.path());
+        database.addMissingIndexes([] {});
+        QCOMPARE(roundsIndexes(), present);
+        database.addMissingIndexes([] { QFAIL("nothing left to build"); });
+    }
+
     void theCatalogueSavesNewCoursesAndHoldsFifty() {
         TempAppFolder folder;
         store::CourseStore catalogue(folder.database());
