@@ -8,31 +8,50 @@
 #include "rounds/scorecard.h"
 #include "stats/statistics_screen.h"
 #include "ui/message_box.h"
+#include "ui/slow_work_notice.h"
 
 #include <QApplication>
 
 namespace app {
 
 // The members come up in the order of the start-up: the database, the course catalogue
-// (read by its store), then the screens, each filling its own lists from the stores.
+// (read by its store), then the main menu and its sound. The other screens come once the menu
+// is on screen: see startUp().
 Application::Application(const QString &appFolder, QObject *parent)
     : QObject(parent), appFolder_(appFolder), database_(appFolder), golfers_(database_),
       courses_(database_), rounds_(database_), session_(courses_), help_(appFolder) {
-    const ui::BusyPointer busy;
+    addMissingIndexes();
+    menu_ = std::make_unique<MainMenu>(switcher_, help_);
+    wireMenu();
+    menu_->startSound(appFolder_);
+}
+
+Application::~Application() {
+    delete about_.data();
+}
+
+// A file from before the index existed gets it once; over many rounds that takes seconds,
+// and the user is told why.
+void Application::addMissingIndexes() {
+    ui::SlowWorkNotice notice(QStringLiteral(" Parlivo"),
+                              QStringLiteral("Parlivo is preparing the rounds for quick "
+                                             "statistics.\nThis is done once and takes a "
+                                             "moment."));
+    database_.addMissingIndexes([&notice] { notice.stillWorking(); });
+}
+
+// The screens behind the menu cannot be seen until the user picks one, so they are made
+// after the menu is drawn; user input waits until they are all there.
+void Application::startUp() {
+    showMainMenu();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     roster_ = std::make_unique<golfers::GolferRoster>(switcher_, golfers_, help_);
     viewer_ = std::make_unique<courses::CourseViewer>(switcher_, session_, help_);
     editor_ = std::make_unique<courses::CourseEditor>(switcher_, session_, courses_, help_);
     scorecard_ = std::make_unique<rounds::Scorecard>(switcher_, session_, golfers_, rounds_, help_);
     statistics_ =
         std::make_unique<stats::StatisticsScreen>(switcher_, courses_, golfers_, rounds_, help_);
-    menu_ = std::make_unique<MainMenu>(switcher_, help_);
-    wireMenu();
     wireWaysBack();
-    menu_->startSound(appFolder_);
-}
-
-Application::~Application() {
-    delete about_.data();
 }
 
 void Application::showMainMenu() {

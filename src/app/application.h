@@ -40,14 +40,17 @@ class Application : public QObject {
     Q_OBJECT
 
   public:
-    // Opens the folder's database and makes every screen, their lists filled; the menu is
-    // not shown yet. Throws store::Error when the database cannot be used.
+    // Opens the folder's database and makes the main menu, not shown yet. Throws store::Error
+    // when the database cannot be used.
     Application(const QString &appFolder, QObject *parent);
     ~Application() override;
 
+    // Shows the main menu, then makes every other screen, their lists filled.
+    void startUp();
     void showMainMenu();
 
   private:
+    void addMissingIndexes();
     void wireMenu();
     void wireWaysBack();
     void open(ui::Screen *screen);

@@ -64,9 +64,11 @@ bool start(const QString &appFolder) {
         if (!bringOverOldDatabase(appFolder)) {
             return false;
         }
+        // The hourglass stays until the program takes the user's input.
+        const ui::BusyPointer busy;
         auto *application = new Application(appFolder, QCoreApplication::instance());
         application->setObjectName(QLatin1String(applicationName));
-        application->showMainMenu();
+        application->startUp();
     } catch (const store::Error &error) {
         ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical,
                        QStringLiteral(" Parlivo"));

@@ -4,8 +4,8 @@
 
 namespace ui {
 
-// The pictures of the program, drawn from the SVG files of the resource at their designed
-// sizes.
+// The pictures of the program: drawn in SVG (src/ui/pictures), turned into PNG at their
+// designed sizes when the program is built.
 
 // The main menu's picture list by 1-based position: button faces (1 About, 2 Golfer,
 // 3 Round, 4 Courses, 5 Stats, 6 Bye, 7 Help), the logo (8) and the card screens' banners

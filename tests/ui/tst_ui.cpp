@@ -8,6 +8,7 @@
 #include "ui/option_array.h"
 #include "ui/pictures.h"
 #include "ui/screen.h"
+#include "ui/slow_work_notice.h"
 #include "ui/sound_device.h"
 #include "ui/text_box.h"
 
@@ -195,6 +196,28 @@ class TestUi : public QObject {
         QCOMPARE(ball.size(), QSize(49, 54));
         QCOMPARE(QList<int>({qAlpha(ball.pixel(0, 0)), qAlpha(ball.pixel(24, 24))}),
                  QList<int>({0, 255}));
+    }
+
+    void slowWorkIsExplainedOnlyOnceTheDelayIsOver() {
+        const auto shownNotice = [] {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == "dlgSlowWork" && window->isVisible()) {
+                    return qobject_cast<QProgressDialog *>(window);
+                }
+            }
+            return static_cast<QProgressDialog *>(nullptr);
+        };
+        {
+            ui::SlowWorkNotice quick(" Parlivo", "Why", std::chrono::hours(1));
+            quick.stillWorking();
+            QVERIFY(!shownNotice());
+        }
+        ui::SlowWorkNotice slow(" Parlivo", "Because", std::chrono::milliseconds(0));
+        slow.stillWorking();
+        QVERIFY(shownNotice());
+        QCOMPARE(QStringList({shownNotice()->windowTitle(), shownNotice()->labelText()}),
+                 QStringList({" Parlivo", "Because"}));
+        QVERIFY(shownNotice()->isModal());
     }
 
     void soundPlaysOnlyFromTheBeginningAndFailsQuietly() {
