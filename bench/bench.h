@@ -20,6 +20,19 @@ struct BenchSize {
 // False when fewer than three arguments are given.
 bool readBenchSize(const QStringList &args, BenchSize &size);
 
+// A median time, and the median of the least work that does the same, measured in the same
+// run.
+struct Measure {
+    double ms = 0;
+    double floorMs = 0;
+};
+// Prints "what: median X ms, floor Y ms, ratio Z (N runs)".
+void printMeasure(const QString &what, const Measure &measure, int runs);
+
+// SQLite doing the least a piece of work needs: the file opened, `sql` run and every value of
+// every row read, in milliseconds.
+double timeSqliteScan(const QString &databasePath, const char *sql);
+
 // Runs `measure` `runs` times and returns the median, in milliseconds.
 double medianMs(int runs, const std::function<double()> &measure);
 double timeMs(const std::function<void()> &action);
@@ -38,9 +51,19 @@ struct BenchCommand {
     int (*run)(const QStringList &args);
 };
 
+// The measures, each over the running program where it needs one (app::start done).
+Measure measureStartup(const QString &folder, int runs);
+Measure measureStatistics(const QString &folder, const QString &golfer, const QString &course,
+                          int runs);
+Measure measureGolferDeletion(const QString &folder, int golfers, int runs);
+double measureRoundSave(int runs);
+double measureCourseSave(bool newCourse, int runs);
+
+int benchTable(const QStringList &args);
 int benchStartup(const QStringList &args);
 int benchStartupChild(const QStringList &args);
 int benchCourseSave(const QStringList &args);
 int benchRounds(const QStringList &args);
 int benchStats(const QStringList &args);
 int benchConvert(const QStringList &args);
+int benchMakeFolder(const QStringList &args);

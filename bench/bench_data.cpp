@@ -8,8 +8,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTextStream>
 #include <algorithm>
+#include <sqlite3.h>
 #include <vector>
 
 namespace {
@@ -59,6 +63,34 @@ double medianMs(int runs, const std::function<double()> &measure) {
     return times.at(times.size() / 2);
 }
 
+double timeSqliteScan(const QString &databasePath, const char *sql) {
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *statement = nullptr;
+    const double elapsed = timeMs([&] {
+        sqlite3_open_v2(QFile::encodeName(databasePath).constData(), &db, SQLITE_OPEN_READONLY,
+                        nullptr);
+        sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+        const int columns = sqlite3_column_count(statement);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            for (int column = 0; column < columns; ++column) {
+                sqlite3_column_text(statement, column);
+            }
+        }
+    });
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return elapsed;
+}
+
+void printMeasure(const QString &what, const Measure &measure, int runs) {
+    QTextStream(stdout) << QStringLiteral("%1: median %2 ms, floor %3 ms, ratio %4 (%5 runs)\n")
+                               .arg(what)
+                               .arg(measure.ms, 0, 'f', 1)
+                               .arg(measure.floorMs, 0, 'f', 1)
+                               .arg(measure.ms / measure.floorMs, 0, 'f', 2)
+                               .arg(runs);
+}
+
 double timeMs(const std::function<void()> &action) {
     QElapsedTimer clock;
     clock.start();
@@ -88,4 +120,14 @@ QWidget *screenNamed(const QString &name) {
 
 void click(const QString &screen, const QString &button) {
     control<QAbstractButton>(screen, button)->click();
+}
+
+int benchMakeFolder(const QStringList &args) {
+    BenchSize size;
+    if (!readBenchSize(args.mid(1), size)) {
+        return 2;
+    }
+    QDir().mkpath(args.at(0));
+    makeBenchDatabase(args.at(0), size.courses, size.golfers, size.rounds);
+    return 0;
 }

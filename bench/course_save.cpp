@@ -92,6 +92,17 @@ double timeOneSave(const QString &seed, SaveKind kind) {
 
 } // namespace
 
+double measureCourseSave(bool newCourse, int runs) {
+    const SaveKind kind = newCourse ? SaveKind::NewCourse : SaveKind::Update;
+    const ConfirmAtOnce confirm;
+    const double median = medianMs(runs, [kind] {
+        prepare(kind);
+        return timeMs([] { click(editor, QStringLiteral("cmdSaveData")); });
+    });
+    click(editor, QStringLiteral("cmdMainMenu"));
+    return median;
+}
+
 int benchCourseSave(const QStringList &args) {
     const int runs = args.value(0, QStringLiteral("9")).toInt();
     if (runs < 1) {

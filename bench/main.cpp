@@ -7,12 +7,14 @@
 namespace {
 
 const BenchCommand commands[] = {
+    {"table", "[RUNS]", benchTable},
     {"startup", "COURSES GOLFERS ROUNDS [RUNS]", benchStartup},
     {"startup-child", "FOLDER (used by startup)", benchStartupChild},
     {"course-save", "[RUNS]", benchCourseSave},
     {"rounds", "GOLFERS ROUNDS [RUNS]", benchRounds},
     {"stats", "COURSES GOLFERS ROUNDS [RUNS]", benchStats},
     {"convert", "ACCESS_FILE [RUNS]", benchConvert},
+    {"make-folder", "FOLDER COURSES GOLFERS ROUNDS", benchMakeFolder},
 };
 
 int usage() {

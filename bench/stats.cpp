@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -32,29 +31,27 @@ double timeOneCalculation(const QString &golfer, const QString &course) {
     return timeMs([] { click(statistics, QStringLiteral("cmdCalculateStats")); });
 }
 
-// The sqlite3 command-line tool reading the two name columns of every round, from its launch
-// until it has written the last row.
-double timeSqlite3ReadingNames(const QString &database) {
-    QProcess tool;
-    tool.setStandardOutputFile(QProcess::nullDevice());
-    const double elapsed = timeMs([&] {
-        tool.start(QStringLiteral("sqlite3"),
-                   {database, QStringLiteral("SELECT golfer_name, course_name FROM rounds")});
-        tool.waitForFinished(-1);
-    });
-    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
-        QTextStream(stderr) << "sqlite3 failed: " << tool.errorString() << '\n';
-        return -1;
-    }
-    return elapsed;
-}
-
 qint64 roundsCounted(const QString &folder, const QString &golfer, const QString &course) {
     store::Database database(folder);
     return store::RoundStore(database).roundsOf(golfer, course).size();
 }
 
 } // namespace
+
+Measure measureStatistics(const QString &folder, const QString &golfer, const QString &course,
+                          int runs) {
+    qobject_cast<ui::Screen *>(screenNamed(statistics))->showScreen();
+    const QString database = QDir(folder).filePath(QLatin1String(store::databaseFileName));
+    const auto calculation = [&] { return timeOneCalculation(golfer, course); };
+    const auto scan = [&] {
+        return timeSqliteScan(database, "SELECT golfer_name, course_name FROM rounds");
+    };
+    calculation(); // warms the file cache, as for the scan
+    scan();
+    const Measure measure{medianMs(runs, calculation), medianMs(runs, scan)};
+    qobject_cast<ui::Screen *>(screenNamed(statistics))->backToMainMenu();
+    return measure;
+}
 
 int benchStats(const QStringList &args) {
     BenchSize size;
@@ -64,32 +61,17 @@ int benchStats(const QStringList &args) {
     const auto [courses, golfers, rounds, runs] = size;
     QTemporaryDir folder;
     makeBenchDatabase(folder.path(), courses, golfers, rounds);
-    const QString database = QDir(folder.path()).filePath(QLatin1String(store::databaseFileName));
     const QString golfer = core::sampleGolfers(1).value(0);
     const QString course = core::sampleCourse(0).name;
-
     if (!app::start(folder.path())) {
         return 1;
     }
-    qobject_cast<ui::Screen *>(screenNamed(statistics))->showScreen();
-    timeOneCalculation(golfer, course); // warms the file cache, as for the tool below
-    const double calculation = medianMs(runs, [&] { return timeOneCalculation(golfer, course); });
+    const Measure measure = measureStatistics(folder.path(), golfer, course, runs);
     app::shutDown();
-    const qint64 counted = roundsCounted(folder.path(), golfer, course);
-
-    timeSqlite3ReadingNames(database);
-    const double tool = medianMs(runs, [&] { return timeSqlite3ReadingNames(database); });
-
-    QTextStream(stdout) << QStringLiteral("statistics calculation: median %1 ms over %2 runs "
-                                          "(%3 rounds, %4 of them counted)\n"
-                                          "sqlite3 reading golfer_name, course_name of every "
-                                          "round: median %5 ms over %2 runs\n"
-                                          "ratio: %6\n")
-                               .arg(calculation, 0, 'f', 1)
-                               .arg(runs)
-                               .arg(rounds)
-                               .arg(counted)
-                               .arg(tool, 0, 'f', 1)
-                               .arg(calculation / tool, 0, 'f', 2);
+    printMeasure(QStringLiteral("one golfer's statistics on one course (%1 of %2 rounds), "
+                                "against SQLite reading both name columns of every round")
+                     .arg(roundsCounted(folder.path(), golfer, course))
+                     .arg(rounds),
+                 measure, runs);
     return 0;
 }
