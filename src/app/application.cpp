@@ -15,9 +15,10 @@ namespace app {
 
 // The members come up in the order of the start-up: the database, the course catalogue
 // (read by its store), then the screens, each filling its own lists from the stores.
-Application::Application(const QString &appFolder, QObject *parent)
-    : QObject(parent), appFolder_(appFolder), database_(appFolder), golfers_(database_),
-      courses_(database_), rounds_(database_), session_(courses_), help_(appFolder) {
+Application::Application(const Folders &folders, QObject *parent)
+    : QObject(parent), programFolder_(folders.program), database_(folders.data),
+      golfers_(database_), courses_(database_), rounds_(database_), session_(courses_),
+      help_(folders.program) {
     const ui::BusyPointer busy;
     roster_ = std::make_unique<golfers::GolferRoster>(switcher_, golfers_, help_);
     viewer_ = std::make_unique<courses::CourseViewer>(switcher_, session_, help_);
@@ -28,7 +29,7 @@ Application::Application(const QString &appFolder, QObject *parent)
     menu_ = std::make_unique<MainMenu>(switcher_, help_);
     wireMenu();
     wireWaysBack();
-    menu_->startSound(appFolder_);
+    menu_->startSound(programFolder_);
 }
 
 Application::~Application() {
@@ -73,7 +74,7 @@ void Application::open(ui::Screen *screen) {
 // Made afresh at each opening and deleted when left, so each opening replays the animation.
 void Application::openAbout() {
     menu_->hide();
-    auto *screen = new about::AboutScreen(switcher_, appFolder_);
+    auto *screen = new about::AboutScreen(switcher_, programFolder_);
     about_ = screen;
     connect(screen, &ui::Screen::mainMenuRequested, this, [this, screen] {
         screen->deleteLater();
