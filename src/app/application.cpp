@@ -17,13 +17,14 @@ namespace app {
 // The members come up in the order of the start-up: the database, the course catalogue
 // (read by its store), then the main menu and its sound. The other screens come once the menu
 // is on screen: see startUp().
-Application::Application(const QString &appFolder, QObject *parent)
-    : QObject(parent), appFolder_(appFolder), database_(appFolder), golfers_(database_),
-      courses_(database_), rounds_(database_), session_(courses_), help_(appFolder) {
+Application::Application(const Folders &folders, QObject *parent)
+    : QObject(parent), programFolder_(folders.program), database_(folders.data),
+      golfers_(database_), courses_(database_), rounds_(database_), session_(courses_),
+      help_(folders.program) {
     addMissingIndexes();
     menu_ = std::make_unique<MainMenu>(switcher_, help_);
     wireMenu();
-    menu_->startSound(appFolder_);
+    menu_->startSound(programFolder_);
 }
 
 Application::~Application() {
@@ -92,7 +93,7 @@ void Application::open(ui::Screen *screen) {
 // Made afresh at each opening and deleted when left, so each opening replays the animation.
 void Application::openAbout() {
     menu_->hide();
-    auto *screen = new about::AboutScreen(switcher_, appFolder_);
+    auto *screen = new about::AboutScreen(switcher_, programFolder_);
     about_ = screen;
     connect(screen, &ui::Screen::mainMenuRequested, this, [this, screen] {
         screen->deleteLater();

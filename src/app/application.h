@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/startup.h"
 #include "courses/course_session.h"
 #include "store/course_store.h"
 #include "store/database.h"
@@ -33,16 +34,16 @@ namespace app {
 
 class MainMenu;
 
-// The whole program over one application folder: the database and its stores, what the
-// screens share, every screen, and the ways between them. Everything lives as long as this
-// object; the about screen only while it is open.
+// The whole program over its folders: the database and its stores, what the screens share,
+// every screen, and the ways between them. Everything lives as long as this object; the about
+// screen only while it is open.
 class Application : public QObject {
     Q_OBJECT
 
   public:
-    // Opens the folder's database and makes the main menu, not shown yet. Throws store::Error
-    // when the database cannot be used.
-    Application(const QString &appFolder, QObject *parent);
+    // Opens the database of the data folder and makes the main menu, not shown yet. Throws
+    // store::Error when the database cannot be used.
+    Application(const Folders &folders, QObject *parent);
     ~Application() override;
 
     // Shows the main menu, then makes every other screen, their lists filled.
@@ -57,7 +58,7 @@ class Application : public QObject {
     void openAbout();
     void endProgram();
 
-    QString appFolder_;
+    QString programFolder_; // the sounds and the help program
     store::Database database_;
     store::GolferStore golfers_;
     store::CourseStore courses_;

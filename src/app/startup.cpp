@@ -37,8 +37,8 @@ QString conversionSummary(const store::JetConversion &conversion) {
 
 // An Access database left by the program Parlivo replaces is converted once, before anything
 // reads the database, if the user agrees. False when the user declines: Parlivo then ends.
-bool bringOverOldDatabase(const QString &appFolder) {
-    const QString path = QDir(appFolder).filePath(QLatin1String(store::databaseFileName));
+bool bringOverOldDatabase(const QString &dataFolder) {
+    const QString path = QDir(dataFolder).filePath(QLatin1String(store::databaseFileName));
     if (!store::isJetDatabase(path)) {
         return true;
     }
@@ -49,7 +49,7 @@ bool bringOverOldDatabase(const QString &appFolder) {
     store::JetConversion conversion;
     {
         const ui::BusyPointer busy;
-        conversion = store::convertJetDatabase(appFolder);
+        conversion = store::convertJetDatabase(dataFolder);
     }
     ui::messageBox(conversionSummary(conversion), ui::Buttons::Ok, ui::Icon::Information,
                    parlivoTitle);
@@ -58,15 +58,15 @@ bool bringOverOldDatabase(const QString &appFolder) {
 
 } // namespace
 
-bool start(const QString &appFolder) {
+bool start(const Folders &folders) {
     ui::installFontSubstitutes();
     try {
-        if (!bringOverOldDatabase(appFolder)) {
+        if (!bringOverOldDatabase(folders.data)) {
             return false;
         }
         // The hourglass stays until the program takes the user's input.
         const ui::BusyPointer busy;
-        auto *application = new Application(appFolder, QCoreApplication::instance());
+        auto *application = new Application(folders, QCoreApplication::instance());
         application->setObjectName(QLatin1String(applicationName));
         application->startUp();
     } catch (const store::Error &error) {
@@ -75,6 +75,10 @@ bool start(const QString &appFolder) {
         return false;
     }
     return true;
+}
+
+bool start(const QString &appFolder) {
+    return start(Folders{appFolder, appFolder});
 }
 
 void shutDown() {

@@ -10,6 +10,15 @@
 
 namespace store {
 
+bool hasWritePermission(const QString &path) {
+    // The system lets root write anything, so the write bits are looked at as well: a file or
+    // folder marked read-only is respected by every user.
+    const QFileInfo info(path);
+    const QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & anyWrite);
+}
+
 namespace {
 
 constexpr int busyWaitMs = 5000;
@@ -74,15 +83,6 @@ void run(sqlite3 *db, const char *sql) {
     if (rc != SQLITE_OK) {
         throw Error(failureText(db, rc));
     }
-}
-
-bool hasWritePermission(const QString &path) {
-    // The system lets root write anything, so the write bits are looked at as well: a file or
-    // folder marked read-only is respected by every user.
-    const QFileInfo info(path);
-    const QFileDevice::Permissions anyWrite =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.isWritable() && (info.permissions() & anyWrite);
 }
 
 // One connection to the file, set up for safe writes. Throws Error.

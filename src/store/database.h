@@ -13,6 +13,9 @@ namespace store {
 
 inline constexpr char databaseFileName[] = "qxdat2000.mdb";
 
+// Whether Parlivo may write to the file, or in the folder: read-only holds even for root.
+bool hasWritePermission(const QString &path);
+
 // A prepared statement. Values are bound as text and read back as text. Throws Error.
 class Statement {
   public:

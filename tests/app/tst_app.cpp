@@ -102,6 +102,17 @@ class TestApp : public QObject {
         QCOMPARE(visibleScreens(), QStringList());
     }
 
+    void theDatabaseIsKeptInTheDataFolderTheSoundsReadBesideTheProgram() {
+        QTemporaryDir program, data;
+        QVERIFY(QFile::copy(QDir(PARLIVO_APP_DIR).filePath("golfswng.wav"),
+                            program.filePath("golfswng.wav")));
+        RunningApp app(app::Folders{program.path(), data.path()});
+        QVERIFY(app.started());
+        QCOMPARE(QDir(data.path()).entryList({"*.mdb"}), QStringList{"qxdat2000.mdb"});
+        QCOMPARE(QDir(program.path()).entryList(QDir::Files), QStringList{"golfswng.wav"});
+        QVERIFY(control<ui::SoundDevice>("frmMain", "MMcsound")->isOpen());
+    }
+
     void everyMenuChoiceSwingsOpensItsScreenAndComesBack() {
         QTemporaryDir folder;
         QVERIFY(QFile::copy(QDir(PARLIVO_APP_DIR).filePath("golfswng.wav"),

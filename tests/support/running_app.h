@@ -7,11 +7,13 @@
 
 namespace testing {
 
-// The program started in the test's own process over an application folder (app::start), shut
-// down (app::shutDown) when the object goes away.
+// The program started in the test's own process over an application folder, or over a
+// program folder and a data folder (app::start), shut down (app::shutDown) when the object goes
+// away.
 class RunningApp {
   public:
     explicit RunningApp(const QString &folder) : started_(app::start(folder)) {}
+    explicit RunningApp(const app::Folders &folders) : started_(app::start(folders)) {}
     ~RunningApp() { app::shutDown(); }
     RunningApp(const RunningApp &) = delete;
     RunningApp &operator=(const RunningApp &) = delete;
