@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "about/about_screen.h"
+#include "app/csv_commands.h"
 #include "app/main_menu.h"
 #include "courses/course_editor.h"
 #include "courses/course_viewer.h"
@@ -28,6 +29,8 @@ Application::Application(const QString &appFolder, QObject *parent)
     menu_ = std::make_unique<MainMenu>(switcher_, help_);
     wireMenu();
     wireWaysBack();
+    connect(scorecard_.get(), &rounds::Scorecard::exportAllRoundsRequested, this,
+            [this](const QString &folder) { exportAllRounds(database_, folder); });
     menu_->startSound(appFolder_);
 }
 

@@ -1,4 +1,5 @@
 #include "core/course.h"
+#include "core/csv.h"
 #include "core/figures.h"
 #include "core/names.h"
 #include "core/numeric_keys.h"
@@ -312,6 +313,67 @@ class TestCore : public QObject {
         QCOMPARE(dates.join(' '), "6/1/2024 6/3/2024 6/4/2024 6/5/2024 6/6/2024 6/7/2024");
         QCOMPARE(strokes, QList<double>({80, 90, 85, 75, 70, 95}));
         QCOMPARE(averages, QList<double>({80, 85, 85, 82.5, 80, 83}));
+    }
+
+    void csvReadsBackWhatItWrites() {
+        const QList<QStringList> records{{"golfer_name", "date"},
+                                         {" Ann, \"Jr\" ", ""},
+                                         {"two\nlines", "J\u00fcrgen"},
+                                         {"a\rb", ","}};
+        const QByteArray text = csvText(records);
+        QCOMPARE(text,
+                 "golfer_name,date\r\n\" Ann, \"\"Jr\"\" \",\r\n\"two\nlines\",J\xc3\xbcrgen\r\n"
+                 "\"a\rb\",\",\"\r\n");
+        QList<QStringList> values;
+        QList<int> lines;
+        for (const CsvRecord &record : readCsv(text).records) {
+            values << record.values;
+            lines << record.line;
+        }
+        QCOMPARE(values, records);
+        QCOMPARE(lines, QList<int>({1, 2, 3, 5}));
+        // Alone in its record, an empty value is written so as not to read as an empty line.
+        QCOMPARE(csvText({{"golfer_name"}, {""}}), "golfer_name\r\n\"\"\r\n");
+    }
+
+    void csvReadingAndItsRefusals_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("records"); // values split by |, records by /
+        QTest::addColumn<int>("line");        // of the problem, 0 when there is none
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("line feeds, the last one left out")
+            << QByteArray("a,b\nc,") << "a|b/c|" << 0 << "";
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "a\r\n")
+                                         << "a" << 0 << "";
+        QTest::newRow("empty line") << QByteArray("a\r\n\r\nb") << "a//b" << 0 << "";
+        QTest::newRow("carriage return alone") << QByteArray("a\rb\r\n") << "a\rb" << 0 << "";
+        QTest::newRow("quote never closed")
+            << QByteArray("a\r\n\"b\nc\r\n") << "" << 2
+            << "The quote that opens a value on this line is never closed.";
+        QTest::newRow("text after a closing quote")
+            << QByteArray("\"a\nb\"c,d") << "" << 2
+            << "A value in quotes is followed by more text before the next comma.";
+        QTest::newRow("quote inside a value") << QByteArray("a\nb\"c\n") << "" << 2
+                                              << "A quote stands inside a value that does not "
+                                                 "begin with one.";
+        QTest::newRow("Latin-1") << QByteArray("a\r\nok\r\nBj\xf6rn\r\n") << "" << 3
+                                 << "The text is not UTF-8: this line holds bytes that are no "
+                                    "character.";
+    }
+    void csvReadingAndItsRefusals() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, records);
+        QFETCH(int, line);
+        QFETCH(QString, problem);
+        const CsvReading reading = readCsv(text);
+        QStringList read;
+        for (const CsvRecord &record : reading.records) {
+            read << record.values.join('|');
+        }
+        QCOMPARE(read.join('/'), records);
+        QCOMPARE(reading.problem.value_or(CsvProblem()).line, line);
+        QCOMPARE(reading.problem.value_or(CsvProblem()).problem, problem);
     }
 
     void averagesAndTotalsAsAGolferReadsThem() {
