@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install_packages.sh cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
-  libsqlite3-dev mdbtools-dev libmdb3
+bash scripts/install_packages.sh cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev \
+  qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev mdbtools-dev libmdb3
 
 # g++ leaves float-cast-overflow out of "undefined"; it is named on its own.
 sanitizers=address,undefined,float-cast-overflow

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "about/about_screen.h"
+#include "app/csv_commands.h"
 #include "app/main_menu.h"
 #include "courses/course_editor.h"
 #include "courses/course_viewer.h"
@@ -53,6 +54,8 @@ void Application::startUp() {
     statistics_ =
         std::make_unique<stats::StatisticsScreen>(switcher_, courses_, golfers_, rounds_, help_);
     wireWaysBack();
+    connect(scorecard_.get(), &rounds::Scorecard::exportAllRoundsRequested, this,
+            [this](const QString &folder) { exportAllRounds(database_, folder); });
 }
 
 void Application::showMainMenu() {

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/csv_commands.h"
 #include "app/startup.h"
 #include "store/database.h"
 
@@ -49,7 +50,7 @@ class CommandLine {
     CommandLine(int &argc, char **argv) : argc_(argc), argv_(argv) {
         parser_.setApplicationDescription(
             QStringLiteral("Parlivo keeps the scorecards of golf rounds."));
-        parser_.addOptions({help_, version_, dataFolder_});
+        parser_.addOptions({help_, version_, dataFolder_, exportCsv_, importCsv_});
         // Qt's own options, written with one dash ("-platform offscreen"), are accepted here
         // and left in the arguments for QApplication to act on.
         parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -81,6 +82,20 @@ class CommandLine {
                                 << QCoreApplication::applicationVersion() << '\n';
             return 0;
         }
+        if (parser_.isSet(exportCsv_) && parser_.isSet(importCsv_)) {
+            return refuse(QStringLiteral("Give one of --export-csv and --import-csv."));
+        }
+        if (parser_.isSet(dataFolder_)) {
+            const QString problem = dataFolderProblem(parser_.value(dataFolder_));
+            if (!problem.isEmpty()) {
+                QTextStream(stderr) << "Parlivo cannot use the data folder \""
+                                    << parser_.value(dataFolder_) << "\": " << problem << '\n';
+                return refusedStatus;
+            }
+        }
+        if (parser_.isSet(exportCsv_) || parser_.isSet(importCsv_)) {
+            return runCsvCommand();
+        }
         return runParlivo();
     }
 
@@ -97,23 +112,24 @@ class CommandLine {
         return refusedStatus;
     }
 
+    // The folder named by --data-folder, or else the program's own.
+    QString dataFolder() const {
+        return parser_.isSet(dataFolder_) ? QDir(parser_.value(dataFolder_)).absolutePath()
+                                          : QCoreApplication::applicationDirPath();
+    }
+
+    // The CSV commands open no window.
+    int runCsvCommand() {
+        const QCoreApplication core(argc_, argv_);
+        return parser_.isSet(exportCsv_) ? exportCsv(dataFolder(), parser_.value(exportCsv_))
+                                         : importCsv(dataFolder(), parser_.value(importCsv_));
+    }
+
     int runParlivo() {
-        const bool dataFolderNamed = parser_.isSet(dataFolder_);
-        const QString dataFolder = parser_.value(dataFolder_);
-        if (dataFolderNamed) {
-            const QString problem = dataFolderProblem(dataFolder);
-            if (!problem.isEmpty()) {
-                QTextStream(stderr) << "Parlivo cannot use the data folder \"" << dataFolder
-                                    << "\": " << problem << '\n';
-                return refusedStatus;
-            }
-        }
         QApplication application(argc_, argv_);
         // Desktops match the window to the installed desktop entry by this name.
         QGuiApplication::setDesktopFileName(QStringLiteral("org.parlivo.Parlivo"));
-        const QString programFolder = QCoreApplication::applicationDirPath();
-        if (!start({programFolder,
-                    dataFolderNamed ? QDir(dataFolder).absolutePath() : programFolder})) {
+        if (!start({QCoreApplication::applicationDirPath(), dataFolder()})) {
             return notStartedStatus;
         }
         const int status = QApplication::exec();
@@ -132,6 +148,15 @@ class CommandLine {
         QStringLiteral("data-folder"),
         QStringLiteral("Keeps the database, its Access conversion and its backups in <folder> "
                        "(created if missing) instead of beside the program."),
+        QStringLiteral("folder")};
+    const QCommandLineOption exportCsv_{
+        QStringLiteral("export-csv"),
+        QStringLiteral("Writes golfers.csv, courses.csv and rounds.csv into <folder>, then ends."),
+        QStringLiteral("folder")};
+    const QCommandLineOption importCsv_{
+        QStringLiteral("import-csv"),
+        QStringLiteral("Reads such files from <folder> into a database that holds no golfer, "
+                       "course or round yet, then ends."),
         QStringLiteral("folder")};
 };
 

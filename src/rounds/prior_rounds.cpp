@@ -7,7 +7,10 @@
 #include "ui/message_box.h"
 #include "ui/palette.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -59,6 +62,7 @@ PriorRounds::PriorRounds(ui::ScreenSwitcher &switcher, const store::RoundStore &
     ui::setBackground(this, ui::colour::green);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8)); // the grid's, and the sample texts'
     grid_ = buildGrid();
+    buildActions();
 
     QPushButton *doneButton =
         ui::makeButton(QStringLiteral("cmdDone"), QStringLiteral("&Done"), QString(), this);
@@ -118,6 +122,23 @@ QTableView *PriorRounds::buildGrid() {
     grid->horizontalHeader()->setMinimumSectionSize(1);
     grid->horizontalHeader()->setHighlightSections(false);
     return grid;
+}
+
+// The grid's context menu.
+void PriorRounds::buildActions() {
+    auto *exportAll = new QAction(QStringLiteral("Export All Rounds..."), grid_);
+    exportAll->setObjectName(QStringLiteral("actExportCsv"));
+    connect(exportAll, &QAction::triggered, this, &PriorRounds::chooseExportFolder);
+    grid_->addAction(exportAll);
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void PriorRounds::chooseExportFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Export All Rounds to a Folder"), QDir::homePath());
+    if (!folder.isEmpty()) {
+        emit exportRequested(folder);
+    }
 }
 
 void PriorRounds::showRounds(const store::RoundStore &rounds) {

@@ -23,6 +23,8 @@ class PriorRounds : public ui::Screen {
   signals:
     // Done or the close control: the viewer is going away.
     void closed();
+    // "Export All Rounds...": the folder the user chose for the CSV files.
+    void exportRequested(const QString &folder);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -30,6 +32,8 @@ class PriorRounds : public ui::Screen {
   private:
     QWidget *buildTitle();
     QTableView *buildGrid();
+    void buildActions();
+    void chooseExportFolder();
     void showRounds(const store::RoundStore &rounds);
     void setHeaders();
     void setColumnWidths();

@@ -307,6 +307,8 @@ void Scorecard::viewPriorRounds() {
     if (!priorRounds_) {
         priorRounds_ = new PriorRounds(switcher_, rounds_);
         connect(priorRounds_, &PriorRounds::closed, this, &Scorecard::priorRoundsClosed);
+        connect(priorRounds_, &PriorRounds::exportRequested, this,
+                &Scorecard::exportAllRoundsRequested);
         priorRounds_->move(frameGeometry().center() - priorRounds_->rect().center());
     }
     priorRounds_->showScreen();

@@ -36,6 +36,10 @@ class Scorecard : public ui::Screen {
               store::GolferStore &golfers, store::RoundStore &rounds, const ui::HelpLauncher &help);
     ~Scorecard() override;
 
+  signals:
+    // The past rounds viewer's "Export All Rounds...", to this folder.
+    void exportAllRoundsRequested(const QString &folder);
+
   protected:
     void activated() override;
 

@@ -89,6 +89,7 @@ StatisticsScreen::StatisticsScreen(ui::ScreenSwitcher &switcher, const store::Co
     fillCourseList();
     fillGolferList();
     calculateButton_->setEnabled(false);
+    chartsButton_->setEnabled(false);
 }
 
 QWidget *StatisticsScreen::buildHeading() {
@@ -134,9 +135,12 @@ QWidget *StatisticsScreen::buildSelection() {
     viewButton_ =
         ui::makeButton(QStringLiteral("cmdPutting"), toPutting,
                        QStringLiteral(" Click here to see your putting  or stroke stats "), bar);
+    chartsButton_ =
+        ui::makeButton(QStringLiteral("cmdCharts"), QStringLiteral("Charts"),
+                       QStringLiteral(" Charts and hole-by-hole averages of these rounds "), bar);
     QPushButton *back = ui::makeButton(QStringLiteral("cmdMainMenu"), QStringLiteral("&Main Menu"),
                                        QStringLiteral(" I want to go back to the Main Menu "), bar);
-    for (QPushButton *button : {calculateButton_, viewButton_, back}) {
+    for (QPushButton *button : {calculateButton_, viewButton_, chartsButton_, back}) {
         button->setFont(sansSerif());
         button->setCursor(Qt::PointingHandCursor);
     }
@@ -149,10 +153,12 @@ QWidget *StatisticsScreen::buildSelection() {
     row->addSpacing(6);
     row->addWidget(calculateButton_);
     row->addWidget(viewButton_);
+    row->addWidget(chartsButton_);
     row->addStretch();
     row->addWidget(back);
     connect(calculateButton_, &QPushButton::clicked, this, &StatisticsScreen::calculate);
     connect(viewButton_, &QPushButton::clicked, this, &StatisticsScreen::switchView);
+    connect(chartsButton_, &QPushButton::clicked, this, &StatisticsScreen::openCharts);
     connect(back, &QPushButton::clicked, this, &StatisticsScreen::backToMainMenu);
     return bar;
 }
@@ -180,16 +186,19 @@ void StatisticsScreen::activated() {
 void StatisticsScreen::calculate() {
     // Even a refused selection zeroes what the views are formed from.
     tally_ = core::StatsTally();
+    charted_ = ChartSubject();
     if (selectionIsComplete()) {
         try {
             addUpRounds();
             showStrokesView();
         } catch (const store::Error &error) {
             tally_ = core::StatsTally();
+            charted_ = ChartSubject();
             ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical, windowTitle());
         }
     }
     calculateButton_->setEnabled(false);
+    chartsButton_->setEnabled(!charted_.rounds.isEmpty());
 }
 
 // The course is asked for first; its prompt counts only exactly as written.
@@ -216,10 +225,32 @@ void StatisticsScreen::addUpRounds() {
                        ui::Icon::None, QStringLiteral("No Recorded Rounds"));
         return;
     }
-    const auto rounds = rounds_.roundsOf(golferList_->text(), courseList_->text());
+    const QString golfer = golferList_->text();
+    const QString course = courseList_->text();
+    const auto rounds = rounds_.roundsOf(golfer, course);
     for (const core::Round &round : rounds) {
         tally_.addRound(round);
     }
+    if (!rounds.isEmpty()) {
+        charted_ = ChartSubject{golfer, course, chartPars(rounds), rounds};
+    }
+}
+
+// The pars of the catalogue's course of that name; failing one, those the latest round
+// stored.
+core::HolePars StatisticsScreen::chartPars(const QVector<core::Round> &rounds) const {
+    for (const core::Course &course : courses_.courses()) {
+        if (core::trimSpaces(course.name) == courseList_->text()) {
+            return core::parsOf(course);
+        }
+    }
+    return core::parsOf(rounds.constLast());
+}
+
+// Over this screen until closed, so that the figures cannot change under it.
+void StatisticsScreen::openCharts() {
+    auto *charts = new ChartsWindow(charted_, this);
+    charts->open();
 }
 
 void StatisticsScreen::switchView() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "charts_window.h"
+
 #include "core/statistics.h"
 #include "ui/screen.h"
 
@@ -42,17 +44,22 @@ class StatisticsScreen : public ui::Screen {
     void switchView();
     void showStrokesView();
     void showPuttingView();
+    core::HolePars chartPars(const QVector<core::Round> &rounds) const;
+    void openCharts();
 
     const store::CourseStore &courses_;
     store::GolferStore &golfers_;
     store::RoundStore &rounds_;
     // The figures of the last press of Calculate, which both views are formed from.
     core::StatsTally tally_;
+    // The rounds that calculation found, for the charts.
+    ChartSubject charted_;
 
     ui::ComboList *golferList_;
     ui::ComboList *courseList_;
     QPushButton *calculateButton_;
     QPushButton *viewButton_;
+    QPushButton *chartsButton_;
     FigureFrames *figures_;
 };
 

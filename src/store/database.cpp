@@ -325,6 +325,14 @@ void Database::Transaction::commit() {
     open_ = false;
 }
 
+Database::ReadTransaction::ReadTransaction(Database &database) : database_(database) {
+    database_.execute("BEGIN");
+}
+
+Database::ReadTransaction::~ReadTransaction() {
+    sqlite3_exec(database_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
 QString unusableFileText(const QString &path, const QString &problem) {
     return QStringLiteral("Parlivo cannot use its database file\n%1\n\n%2")
         .arg(QDir::toNativeSeparators(path), problem);

@@ -76,6 +76,19 @@ class Database {
         bool open_ = true;
     };
 
+    // Reads that all see the file as it stood at the first of them, whatever another
+    // program writes meanwhile; ended when the object goes.
+    class ReadTransaction {
+      public:
+        explicit ReadTransaction(Database &database);
+        ~ReadTransaction();
+        ReadTransaction(const ReadTransaction &) = delete;
+        ReadTransaction &operator=(const ReadTransaction &) = delete;
+
+      private:
+        Database &database_;
+    };
+
   private:
     QString path_;
     sqlite3 *db_ = nullptr;

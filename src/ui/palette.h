@@ -44,6 +44,13 @@ constexpr unsigned statsInk = 0x1E3C16;
 constexpr unsigned statsRule = 0xB9CDBE;
 constexpr unsigned statsFlag = 0x40D6FF;
 constexpr unsigned statsShade = 0x102808;
+constexpr unsigned chartStrokes = 0x3A8F3A; // charts window: strokes, and holes at par
+constexpr unsigned chartPutts = 0xC17F2F;   // putts, and bogeys
+constexpr unsigned chartAverage = 0x227EE6;
+constexpr unsigned chartEagle = 0x17A0D4;
+constexpr unsigned chartBirdie = 0x2B39C0;
+constexpr unsigned chartDoubleBogey = 0x794E1F;
+constexpr unsigned chartTripleBogey = 0x5E2C4B;
 } // namespace colour
 
 QColor designColour(unsigned bgr);

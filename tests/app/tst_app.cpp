@@ -1,8 +1,10 @@
 // The program as a whole: what the start-up fills in, and the ways between the screens.
+#include "app/csv_commands.h"
 #include "core/sample_data.h"
 #include "store/course_store.h"
 #include "store/database.h"
 #include "store/golfer_store.h"
+#include "store/round_store.h"
 #include "support/message_box_answerer.h"
 #include "support/running_app.h"
 #include "support/test_helpers.h"
@@ -10,7 +12,9 @@
 #include "ui/sound_device.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -31,6 +35,16 @@ QStringList withPrompt(QStringList entries, const QString &prompt) {
 
 void click(const char *screenName, const char *button) {
     control<QAbstractButton>(QLatin1String(screenName), QLatin1String(button))->click();
+}
+
+// Answers the folder dialog about to open with `folder`.
+void chooseFolder(const QString &folder) {
+    QTimer::singleShot(0, [folder] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->setDirectory(folder);
+        static_cast<QDialog *>(dialog)->accept(); // the dialog's own Choose
+    });
 }
 
 } // namespace
@@ -78,6 +92,56 @@ class TestApp : public QObject {
         QCOMPARE(listShown("frmStats", "cboPlayer"), withPrompt(golfers, "Select Golfer"));
         QCOMPARE(visibleScreens(), QStringList{"frmMain"});
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void allRoundsExportFromTheViewerAndTheCommandLine() {
+        QTemporaryDir folder, exports, empty;
+        {
+            store::Database database(folder.path());
+            store::CourseStore(database).addCourse(core::sampleCourse(0));
+            store::GolferStore(database).add("Ann");
+            store::RoundStore(database).append(
+                core::sampleRound(core::sampleCourse(0), "Ann", "5/1/2024", 0));
+        }
+        const QString command = exports.filePath("command"), viewer = exports.filePath("viewer");
+        QCOMPARE(app::exportCsv(folder.path(), command), 0);
+        QVERIFY(QDir().mkpath(viewer));
+
+        RunningApp app(folder.path());
+        click("frmMain", "cmdRoundInfo");
+        click("frmScoreround", "cmdViewPR");
+        auto *exportAll = control<QAction>("frmViewPR", "actExportCsv");
+        MessageBoxAnswerer answerer;
+        chooseFolder(viewer);
+        exportAll->trigger();
+        for (const char *file : {"golfers.csv", "courses.csv", "rounds.csv"}) {
+            QCOMPARE(fileBytes(QDir(viewer).filePath(file)),
+                     fileBytes(QDir(command).filePath(file)));
+        }
+        // Files already there are replaced only if the user says so.
+        answerer.setAnswer(QMessageBox::No);
+        chooseFolder(viewer);
+        exportAll->trigger();
+        const QString shownFolder = QDir::toNativeSeparators(viewer);
+        QCOMPARE(answerer.shown(),
+                 QList<ShownMessage>(
+                     {okBox("1 golfer, 1 course and 1 round were written to " + shownFolder +
+                                " as golfers.csv, courses.csv and rounds.csv.",
+                            "Export All Rounds", QMessageBox::Information),
+                      yesNoBox("The folder\n" + shownFolder +
+                                   "\nalready holds golfers.csv, courses.csv, rounds.csv.\n\n"
+                                   "Replace the files there?",
+                               "Export All Rounds", QMessageBox::Question, QMessageBox::No)}));
+
+        // The command line brings them into an empty folder once, and no more.
+        QCOMPARE(app::importCsv(empty.path(), viewer), 0);
+        QCOMPARE(app::importCsv(empty.path(), viewer), 1);
+        QCOMPARE(storedRows(QDir(empty.path()).filePath("qxdat2000.mdb"), "golfers").size(), 1);
+        // Bad files leave the application folder as it was: not even a database is made.
+        QTemporaryDir untouched;
+        QVERIFY(QFile::remove(QDir(viewer).filePath("rounds.csv")));
+        QCOMPARE(app::importCsv(untouched.path(), viewer), 1);
+        QCOMPARE(QDir(untouched.path()).entryList(QDir::Files), QStringList());
     }
 
     void decliningTheConversionEndsTheStartAndKeepsTheOldFile() {

@@ -1,9 +1,11 @@
 #include "core/course.h"
+#include "core/csv.h"
 #include "core/figures.h"
 #include "core/names.h"
 #include "core/numeric_keys.h"
 #include "core/round.h"
 #include "core/sample_data.h"
+#include "core/scoring_history.h"
 #include "core/statistics.h"
 
 #include <QSet>
@@ -26,8 +28,8 @@ struct TypedNine {
     QString strokes = {}, pars = {}, putts = {};
 };
 
-// A tally of one round as the scorecard saves it, its totals added up.
-StatsTally tallyOf(const TypedNine &front, const TypedNine &back = {}, StatsTally tally = {}) {
+// A round as the scorecard saves it, its totals added up.
+Round roundOf(const TypedNine &front, const TypedNine &back = {}) {
     Round round = Round::zeroed();
     for (Nine which : {Nine::Front, Nine::Back}) {
         const TypedNine &typed = which == Nine::Front ? front : back;
@@ -42,7 +44,11 @@ StatsTally tallyOf(const TypedNine &front, const TypedNine &back = {}, StatsTall
         nine.puttsTotal = wholeSum(QStringList(nine.putts.begin(), nine.putts.end()));
     }
     round.addUpRoundTotals();
-    tally.addRound(round);
+    return round;
+}
+
+StatsTally tallyOf(const TypedNine &front, const TypedNine &back = {}, StatsTally tally = {}) {
+    tally.addRound(roundOf(front, back));
     return tally;
 }
 
@@ -223,6 +229,151 @@ class TestCore : public QObject {
                  QStringList({"3.25", "13", "N/A", "N/A", "N/A", "N/A"}));
         QCOMPARE(texts(tally.puttingFigures(), parLabels),
                  QStringList({"1.50", "3", "0", "0", "0", "0"}));
+    }
+
+    void holeFiguresLeaveOutHolesWithoutStrokes() {
+        // Hole 1 played twice, hole 2 and hole 10 once, hole 3 never.
+        const QVector<Round> rounds{roundOf({"53", "45", "21"}, {"4", "4", "2"}),
+                                    roundOf({"7", "45", "3"})};
+        const auto records = holeRecords(rounds);
+        QCOMPARE(QList<double>({records[0].averageStrokes(), records[0].best, records[0].worst,
+                                records[0].averagePutts(), records[1].averageStrokes(),
+                                records[9].averagePutts()}),
+                 QList<double>({6, 5, 7, 2.5, 3, 2}));
+        QCOMPARE(QList<int>(
+                     {records[0].played, records[1].played, records[2].played, records[9].played}),
+                 QList<int>({2, 1, 0, 1}));
+        // Bogey and eagle, par, then a triple bogey, each against the round's own par.
+        QCOMPARE(holeResults(rounds), (std::array<int, holeResultCount>{1, 0, 1, 1, 0, 1}));
+
+        const Course nineHoles = sampleCourse(1, false);
+        QCOMPARE(parsOf(sampleRound(nineHoles, "Ann", "", 0)), parsOf(nineHoles));
+        QCOMPARE(
+            QList<double>({double(holesWithPar(parsOf(nineHoles))), parTotal(parsOf(nineHoles)),
+                           double(holesWithPar(parsOf(sampleCourse(1)))),
+                           parTotal(parsOf(sampleCourse(1)))}),
+            QList<double>({9, 36, 18, 72}));
+    }
+
+    void holeResultsAgainstPar_data() {
+        QTest::addColumn<QString>("strokes");
+        QTest::addColumn<QString>("par");
+        QTest::addColumn<int>("result"); // -1: not counted
+        QTest::newRow("albatross") << "2"
+                                   << "5" << int(HoleResult::EagleOrBetter);
+        QTest::newRow("ace on a par 4") << "1"
+                                        << "4" << int(HoleResult::EagleOrBetter);
+        QTest::newRow("birdie") << "3"
+                                << "4" << int(HoleResult::Birdie);
+        QTest::newRow("par") << "4"
+                             << "4" << int(HoleResult::Par);
+        QTest::newRow("half to even") << "4.5"
+                                      << "4" << int(HoleResult::Par);
+        QTest::newRow("bogey") << "5 "
+                               << "4" << int(HoleResult::Bogey);
+        QTest::newRow("double bogey") << "6"
+                                      << "4" << int(HoleResult::DoubleBogey);
+        QTest::newRow("triple bogey") << "7"
+                                      << "4" << int(HoleResult::TripleBogeyOrWorse);
+        QTest::newRow("no par stored") << "3"
+                                       << "" << int(HoleResult::TripleBogeyOrWorse);
+        QTest::newRow("no strokes") << ""
+                                    << "4" << -1;
+        QTest::newRow("a word") << "x5"
+                                << "4" << -1;
+    }
+    void holeResultsAgainstPar() {
+        QFETCH(QString, strokes);
+        QFETCH(QString, par);
+        QFETCH(int, result);
+        Round round = Round::zeroed();
+        round.back.strokes[3] = strokes;
+        round.back.pars[3] = par;
+        std::array<int, holeResultCount> expected{};
+        if (result >= 0) {
+            expected[result] = 1;
+        }
+        QCOMPARE(holeResults({round}), expected);
+    }
+
+    void theTrendAveragesTheLastFiveRoundsWithStrokes() {
+        QVector<Round> rounds;
+        for (const char *total : {"80", "", "90", "85 ", "75", "70", "95"}) {
+            rounds << Round::zeroed();
+            rounds.last().strokesTotal = total;
+            rounds.last().date = QString("6/%1/2024").arg(rounds.size());
+        }
+        QStringList dates;
+        QList<double> strokes, averages;
+        for (const TrendPoint &point : scoringTrend(rounds)) {
+            dates << point.date;
+            strokes << point.strokes;
+            averages << point.recentAverage;
+        }
+        QCOMPARE(dates.join(' '), "6/1/2024 6/3/2024 6/4/2024 6/5/2024 6/6/2024 6/7/2024");
+        QCOMPARE(strokes, QList<double>({80, 90, 85, 75, 70, 95}));
+        QCOMPARE(averages, QList<double>({80, 85, 85, 82.5, 80, 83}));
+    }
+
+    void csvReadsBackWhatItWrites() {
+        const QList<QStringList> records{{"golfer_name", "date"},
+                                         {" Ann, \"Jr\" ", ""},
+                                         {"two\nlines", "J\u00fcrgen"},
+                                         {"a\rb", ","}};
+        const QByteArray text = csvText(records);
+        QCOMPARE(text,
+                 "golfer_name,date\r\n\" Ann, \"\"Jr\"\" \",\r\n\"two\nlines\",J\xc3\xbcrgen\r\n"
+                 "\"a\rb\",\",\"\r\n");
+        QList<QStringList> values;
+        QList<int> lines;
+        for (const CsvRecord &record : readCsv(text).records) {
+            values << record.values;
+            lines << record.line;
+        }
+        QCOMPARE(values, records);
+        QCOMPARE(lines, QList<int>({1, 2, 3, 5}));
+        // Alone in its record, an empty value is written so as not to read as an empty line.
+        QCOMPARE(csvText({{"golfer_name"}, {""}}), "golfer_name\r\n\"\"\r\n");
+    }
+
+    void csvReadingAndItsRefusals_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("records"); // values split by |, records by /
+        QTest::addColumn<int>("line");        // of the problem, 0 when there is none
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("line feeds, the last one left out")
+            << QByteArray("a,b\nc,") << "a|b/c|" << 0 << "";
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "a\r\n")
+                                         << "a" << 0 << "";
+        QTest::newRow("empty line") << QByteArray("a\r\n\r\nb") << "a//b" << 0 << "";
+        QTest::newRow("carriage return alone") << QByteArray("a\rb\r\n") << "a\rb" << 0 << "";
+        QTest::newRow("quote never closed")
+            << QByteArray("a\r\n\"b\nc\r\n") << "" << 2
+            << "The quote that opens a value on this line is never closed.";
+        QTest::newRow("text after a closing quote")
+            << QByteArray("\"a\nb\"c,d") << "" << 2
+            << "A value in quotes is followed by more text before the next comma.";
+        QTest::newRow("quote inside a value") << QByteArray("a\nb\"c\n") << "" << 2
+                                              << "A quote stands inside a value that does not "
+                                                 "begin with one.";
+        QTest::newRow("Latin-1") << QByteArray("a\r\nok\r\nBj\xf6rn\r\n") << "" << 3
+                                 << "The text is not UTF-8: this line holds bytes that are no "
+                                    "character.";
+    }
+    void csvReadingAndItsRefusals() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, records);
+        QFETCH(int, line);
+        QFETCH(QString, problem);
+        const CsvReading reading = readCsv(text);
+        QStringList read;
+        for (const CsvRecord &record : reading.records) {
+            read << record.values.join('|');
+        }
+        QCOMPARE(read.join('/'), records);
+        QCOMPARE(reading.problem.value_or(CsvProblem()).line, line);
+        QCOMPARE(reading.problem.value_or(CsvProblem()).problem, problem);
     }
 
     void averagesAndTotalsAsAGolferReadsThem() {

@@ -10,7 +10,13 @@
 #include "ui/combo_list.h"
 #include "ui/help_launcher.h"
 
+#include <QBarSet>
+#include <QChartView>
+#include <QClipboard>
+#include <QHorizontalStackedBarSeries>
+#include <QLineSeries>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 using namespace testing;
@@ -153,6 +159,62 @@ class TestStatisticsScreen : public QObject {
         QCOMPARE(answerer.shown().size(), 3);
         QCOMPARE(stats.captions(), strokeCaptions);
         QCOMPARE(stats.texts({"lbldea", "lblave5", "lblstrokes5", "Label12"}), "0 N/A N/A 0");
+    }
+
+    void chartsShowTheRoundsTheCalculationFound() {
+        Screen stats;
+        QPushButton *charts = stats.button("cmdCharts");
+        QVERIFY(!charts->isEnabled());
+        stats.addRounds();
+        stats.calculate("Pine Ridge", ann); // no round there
+        QVERIFY(!charts->isEnabled());
+        stats.calculate("Cedar Hollow", ann);
+        charts->click();
+        QWidget *window = stats.screen.findChild<QWidget *>("frmCharts");
+        QVERIFY(window && window->isVisible() && window->isModal());
+
+        const auto chart = [window](const char *name) {
+            return window->findChild<QChartView *>(name)->chart();
+        };
+        // Her two rounds in table order, against the course's par.
+        auto *strokes = qobject_cast<QLineSeries *>(chart("chtTrend")->series().at(0));
+        QCOMPARE(strokes->points(), QList<QPointF>({{0, 81}, {1, 45}}));
+        QCOMPARE(chart("chtTrend")->series().at(2)->name(), "Par 72");
+        // At par, then a bogey on every hole played: the second round's empty back nine is
+        // not counted.
+        QList<qreal> results;
+        const auto bars =
+            qobject_cast<QHorizontalStackedBarSeries *>(chart("chtResults")->series().at(0));
+        for (const QBarSet *set : bars->barSets()) {
+            results << set->sum();
+        }
+        QCOMPARE(results, QList<qreal>({0, 0, 9, 18, 0, 0}));
+        QCOMPARE(chart("chtHoles")->series().size(), 2);
+
+        // Copying the first and tenth holes' rows: the tenth hole played once.
+        auto *table = window->findChild<QTableView *>("tblHoles");
+        QCOMPARE(table->model()->rowCount(), 18);
+        table->selectRow(0);
+        table->selectionModel()->select(table->model()->index(9, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 "Hole\tPar\tRounds played\tAverage strokes\tAverage putts\tBest\tWorst\n"
+                 "1\t4\t2\t4.50\t2.00\t4\t5\n10\t4\t1\t5.00\t1.00\t5\t5\n");
+        QApplication::clipboard()->clear();
+        table->clearSelection();
+        table->findChild<QAction *>("actCopyHoles")->trigger(); // all rows
+        QCOMPARE(QApplication::clipboard()->text().count('\n'), 19);
+
+        window->findChild<QPushButton *>("cmdClose")->click();
+        QTRY_VERIFY(!stats.screen.findChild<QWidget *>("frmCharts"));
+        // A refused calculation leaves nothing to chart.
+        stats.list("cboPlayer")->setText("");
+        stats.button("cmdCalculateStats")->setEnabled(true);
+        MessageBoxAnswerer answerer;
+        stats.button("cmdCalculateStats")->click();
+        QVERIFY(!charts->isEnabled());
     }
 };
 

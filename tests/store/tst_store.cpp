@@ -1,4 +1,7 @@
+#include "core/csv.h"
+#include "core/sample_data.h"
 #include "store/course_store.h"
+#include "store/csv_files.h"
 #include "store/database.h"
 #include "store/golfer_store.h"
 #include "store/round_store.h"
@@ -32,6 +35,24 @@ core::Round roundOf(const QString &golfer, const QString &course, const QString 
     round.courseName = course;
     round.front.strokes[0] = strokes;
     return round;
+}
+
+const QStringList csvFiles{"golfers.csv", "courses.csv", "rounds.csv"};
+const QStringList tables{"golfers", "courseinfo", "rounds"};
+
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Why the folder's CSV files were not imported; empty when they were.
+QString importRefusal(store::Database &database, const QString &folder) {
+    try {
+        store::importCsv(database, store::readCsvFolder(folder));
+    } catch (const store::Error &error) {
+        return error.message();
+    }
+    return QString();
 }
 
 } // namespace
@@ -179,6 +200,107 @@ class TestStore : public QObject {
         store::Statement mode = folder.database().prepare("PRAGMA journal_mode");
         QVERIFY(mode.step());
         QCOMPARE(mode.text(0), "wal");
+    }
+
+    void csvExportImportAndExportAgainGiveTheSameFiles() {
+        TempAppFolder source;
+        store::GolferStore golfers(source.database());
+        const QStringList names{"Ann O'Neil", "  Bob, \"the\" Builder ", "J\u00fcrgen",
+                                "two\nlines"};
+        for (const QString &name : names) {
+            golfers.add(name);
+        }
+        store::CourseStore courses(source.database());
+        courses.addCourse(core::sampleCourse(0));
+        courses.addCourse(core::sampleCourse(1, false));
+        store::RoundStore rounds(source.database());
+        core::Round emptied = core::sampleRound(courses.course(0), names.at(0), "5/1/2024", 1);
+        emptied.front.strokes[2] = "";
+        rounds.append(emptied);
+        rounds.append(core::sampleRound(courses.course(1), names.at(1), "5/2/2024, late", 2));
+
+        QTemporaryDir first, second;
+        const store::CsvCounts counts = store::exportCsv(source.database(), first.path());
+        QCOMPARE(QList<int>({counts.golfers, counts.courses, counts.rounds}),
+                 QList<int>({4, 2, 2}));
+        QCOMPARE(fileBytes(first.filePath("golfers.csv")),
+                 "golfer_name\r\nAnn O'Neil\r\n\"  Bob, \"\"the\"\" Builder \"\r\nJ\xc3\xbcrgen\r\n"
+                 "\"two\nlines\"\r\n");
+        TempAppFolder target;
+        QCOMPARE(importRefusal(target.database(), first.path()), QString());
+        for (const QString &table : tables) {
+            QCOMPARE(storedRows(target.databasePath(), table),
+                     storedRows(source.databasePath(), table));
+        }
+        store::exportCsv(target.database(), second.path());
+        for (const QString &file : csvFiles) {
+            QCOMPARE(fileBytes(second.filePath(file)), fileBytes(first.filePath(file)));
+        }
+        // Into a database that holds data nothing is brought.
+        QCOMPARE(importRefusal(target.database(), first.path()),
+                 "The database " + QDir::toNativeSeparators(target.databasePath()) +
+                     " already holds golfers, courses or rounds. CSV files are brought only into "
+                     "a database that holds none.");
+        QCOMPARE(storedRows(target.databasePath(), "golfers").size(), 4);
+    }
+
+    void badCsvFilesAreRefusedWithTheirLineAndNothingIsWritten_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes"); // none: the file is missing
+        QTest::addColumn<int>("line");         // 0: the whole file
+        QTest::addColumn<QString>("problem");
+        const QByteArray course = core::csvText({store::courseValues(core::sampleCourse(0))});
+        QTest::newRow("missing") << "rounds.csv" << QByteArray() << 0 << "The file is missing.";
+        QTest::newRow("empty") << "golfers.csv" << QByteArray("") << 1
+                               << "The header row of column names is missing.";
+        QTest::newRow("unknown column")
+            << "golfers.csv" << QByteArray("golfer_name,age\r\nAnn,40\r\n") << 1
+            << "The column \"age\" is not one of this file's columns.";
+        QTest::newRow("missing column")
+            << "courses.csv" << core::csvText({store::courseColumns().mid(1)}) << 1
+            << "The column \"course_id\" is missing.";
+        QTest::newRow("column twice") << "golfers.csv" << QByteArray("golfer_name,golfer_name") << 1
+                                      << "The column \"golfer_name\" appears twice.";
+        QTest::newRow("a value too many")
+            << "golfers.csv" << QByteArray("golfer_name\r\nAnn\r\nBob,Jr\r\n") << 3
+            << "The record has 2 values where the header row has 1.";
+        QTest::newRow("broken quote")
+            << "golfers.csv" << QByteArray("golfer_name\r\n\"Ann\r\n") << 2
+            << "The quote that opens a value on this line is never "
+               "closed.";
+        QTest::newRow("51 courses")
+            << "courses.csv" << core::csvText({store::courseColumns()}) + course.repeated(51) << 52
+            << "Parlivo keeps at most 50 courses; this line holds course 51.";
+        QTest::newRow("not UTF-8")
+            << "golfers.csv" << QByteArray("golfer_name\r\nBj\xf6rn\r\n") << 2
+            << "The text is not UTF-8: this line holds bytes that are no "
+               "character.";
+    }
+    void badCsvFilesAreRefusedWithTheirLineAndNothingIsWritten() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(QString, problem);
+        QTemporaryDir folder;
+        const core::Course course = core::sampleCourse(0);
+        writeFile(folder.filePath("golfers.csv"), "golfer_name\r\nAnn\r\n");
+        writeFile(folder.filePath("courses.csv"),
+                  core::csvText({store::courseColumns(), store::courseValues(course)}));
+        writeFile(folder.filePath("rounds.csv"),
+                  core::csvText({store::roundColumns(),
+                                 store::roundValues(core::sampleRound(course, "Ann", "", 0))}));
+        QFile::remove(folder.filePath(file));
+        if (!bytes.isNull()) {
+            writeFile(folder.filePath(file), bytes);
+        }
+        TempAppFolder target;
+        const QString path = QDir::toNativeSeparators(folder.filePath(file));
+        QCOMPARE(importRefusal(target.database(), folder.path()),
+                 line == 0 ? path + ": " + problem
+                           : QString("%1, line %2: %3").arg(path).arg(line).arg(problem));
+        for (const QString &table : tables) {
+            QCOMPARE(storedRows(target.databasePath(), table), QList<QStringList>());
+        }
     }
 };
 
