@@ -9,9 +9,11 @@
 #include "ui/screen.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -62,10 +64,14 @@ void playAnimation(const QWidget *screen) {
 }
 
 // The screens as the user reaches them: the ones opened anew at each opening through their
-// buttons, the others shown directly.
+// buttons or actions, the others shown directly.
 QWidget *open(const QString &name) {
     if (name == QLatin1String("frmViewPR")) {
         click("frmScoreround", "cmdViewPR");
+    } else if (name == QLatin1String("dlgCorrectRound")) {
+        auto *grid = windowNamed(QStringLiteral("frmViewPR"))->findChild<QTableView *>("Grid1");
+        grid->setCurrentIndex(grid->model()->index(0, 2));
+        grid->findChild<QAction *>(QStringLiteral("actCorrectRound"))->trigger();
     } else if (name == QLatin1String("frmAbout")) {
         click("frmMain", "cmdAbout");
     } else {
@@ -89,9 +95,11 @@ int main(int argc, char *argv[]) {
     if (!app::start(folder.path())) {
         return 1;
     }
-    // The past rounds viewer opens over the scorecard, so it comes right after it.
-    const QStringList screens{"frmMain",       "frmGolfer", "frmCourse", "frmNewCourse",
-                              "frmScoreround", "frmViewPR", "frmStats",  "frmAbout"};
+    // The past rounds viewer opens over the scorecard, so it comes right after it, and the
+    // correction window over the viewer's first row after the viewer.
+    const QStringList screens{"frmMain",         "frmGolfer",     "frmCourse",
+                              "frmNewCourse",    "frmScoreround", "frmViewPR",
+                              "dlgCorrectRound", "frmStats",      "frmAbout"};
     for (const QString &name : screens) {
         QWidget *screen = open(name);
         playAnimation(screen);
