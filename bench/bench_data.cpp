@@ -1,6 +1,8 @@
 #include "bench.h"
 
+#include "app/startup.h"
 #include "core/sample_data.h"
+#include "store/backup.h"
 #include "store/course_store.h"
 #include "store/database.h"
 #include "store/golfer_store.h"
@@ -8,7 +10,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDate>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QThread>
 #include <algorithm>
 #include <vector>
 
@@ -88,4 +94,18 @@ QWidget *screenNamed(const QString &name) {
 
 void click(const QString &screen, const QString &button) {
     control<QAbstractButton>(screen, button)->click();
+}
+
+bool startProgram(const QString &folder) {
+    if (!app::start(folder)) {
+        return false;
+    }
+    const QDir backups(
+        store::backupFolder(QDir(folder).filePath(QLatin1String(store::databaseFileName))));
+    const QDeadlineTimer deadline(60000);
+    while (!backups.exists(store::backupFileName(QDate::currentDate())) && !deadline.hasExpired()) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    return true;
 }

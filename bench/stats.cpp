@@ -68,7 +68,7 @@ int benchStats(const QStringList &args) {
     const QString golfer = core::sampleGolfers(1).value(0);
     const QString course = core::sampleCourse(0).name;
 
-    if (!app::start(folder.path())) {
+    if (!startProgram(folder.path())) {
         return 1;
     }
     qobject_cast<ui::Screen *>(screenNamed(statistics))->showScreen();

@@ -10,6 +10,7 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace app {
 
@@ -17,7 +18,8 @@ namespace app {
 // (read by its store), then the screens, each filling its own lists from the stores.
 Application::Application(const QString &appFolder, QObject *parent)
     : QObject(parent), appFolder_(appFolder), database_(appFolder), golfers_(database_),
-      courses_(database_), rounds_(database_), session_(courses_), help_(appFolder) {
+      courses_(database_), rounds_(database_), dailyBackup_(database_.path()), session_(courses_),
+      help_(appFolder) {
     const ui::BusyPointer busy;
     roster_ = std::make_unique<golfers::GolferRoster>(switcher_, golfers_, help_);
     viewer_ = std::make_unique<courses::CourseViewer>(switcher_, session_, help_);
@@ -37,6 +39,11 @@ Application::~Application() {
 
 void Application::showMainMenu() {
     menu_->showScreen();
+}
+
+// At the next turn of the event loop, and on a thread of its own: the menu never waits for it.
+void Application::startDailyBackup() {
+    QTimer::singleShot(0, &dailyBackup_, &DailyBackup::start);
 }
 
 void Application::wireMenu() {

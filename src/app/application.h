@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/daily_backup.h"
 #include "courses/course_session.h"
 #include "store/course_store.h"
 #include "store/database.h"
@@ -46,6 +47,8 @@ class Application : public QObject {
     ~Application() override;
 
     void showMainMenu();
+    // The day's backup of the database, once the menu is on screen.
+    void startDailyBackup();
 
   private:
     void wireMenu();
@@ -59,6 +62,7 @@ class Application : public QObject {
     store::GolferStore golfers_;
     store::CourseStore courses_;
     store::RoundStore rounds_;
+    DailyBackup dailyBackup_;
     courses::CourseSession session_;
     ui::HelpLauncher help_;
     ui::ScreenSwitcher switcher_;

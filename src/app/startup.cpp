@@ -67,6 +67,7 @@ bool start(const QString &appFolder) {
         auto *application = new Application(appFolder, QCoreApplication::instance());
         application->setObjectName(QLatin1String(applicationName));
         application->showMainMenu();
+        application->startDailyBackup();
     } catch (const store::Error &error) {
         ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical,
                        QStringLiteral(" Parlivo"));
