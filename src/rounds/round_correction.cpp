@@ -43,6 +43,7 @@ QFont cardFont() {
 
 QLabel *cell(QWidget *card, const QString &text, unsigned background, unsigned lettering) {
     auto *label = new QLabel(text, card);
+    label->setTextFormat(Qt::PlainText);
     ui::paintCell(label, background, lettering);
     label->setMinimumSize(cellWidth, cellHeight);
     return label;
@@ -102,6 +103,7 @@ QWidget *RoundCorrection::buildEntries(const QStringList &golfers) {
     form->setContentsMargins(0, 0, 0, 0);
     const auto caption = [entries](const QString &text) {
         auto *label = new QLabel(text, entries);
+        label->setTextFormat(Qt::PlainText); // a stored name is never read as markup
         ui::setForeground(label, ui::colour::white);
         return label;
     };
@@ -207,8 +209,8 @@ ui::TextBox *RoundCorrection::scoreBox(QWidget *card, const QString &name, const
     return box;
 }
 
-// A column of totals: its heading, then the par, strokes and putts totals, named in that order
-// by `names` after the strokes, par and putts columns of the round.
+// A column of totals under its heading, in the card's rows: par, strokes, putts. `names` are
+// those of the strokes, par and putts totals, in that order.
 RoundCorrection::Totals RoundCorrection::addTotals(QGridLayout *grid, int firstRow, int column,
                                                    const QString &heading,
                                                    const QStringList &names) {
@@ -239,6 +241,7 @@ QWidget *RoundCorrection::buildButtons() {
         button->setMinimumSize(110, 34);
         row->addWidget(button);
     }
+    saveButton_->setDefault(true); // Enter in the date or the golfer list saves
     connect(saveButton_, &QPushButton::clicked, this, &RoundCorrection::save);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     // Escape leaves the window from any box, the numeric ones too, whose key filter would
