@@ -37,6 +37,10 @@ double timeSqliteScan(const QString &databasePath, const char *sql);
 double medianMs(int runs, const std::function<double()> &measure);
 double timeMs(const std::function<void()> &action);
 
+// Starts the program over the folder (app::start) and lets the day's backup it begins once
+// its menu is on screen finish, so that the copy never runs during a measurement.
+bool startProgram(const QString &folder);
+
 // A window of the running program by its objectName, and a control of it.
 QWidget *screenNamed(const QString &name);
 template <class T> T *control(const QString &screen, const QString &name) {

@@ -1,6 +1,8 @@
 #include "bench.h"
 
+#include "app/startup.h"
 #include "core/sample_data.h"
+#include "store/backup.h"
 #include "store/course_store.h"
 #include "store/database.h"
 #include "store/golfer_store.h"
@@ -8,10 +10,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDate>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTextStream>
+#include <QThread>
 #include <algorithm>
 #include <sqlite3.h>
 #include <vector>
@@ -130,4 +135,18 @@ int benchMakeFolder(const QStringList &args) {
     QDir().mkpath(args.at(0));
     makeBenchDatabase(args.at(0), size.courses, size.golfers, size.rounds);
     return 0;
+}
+
+bool startProgram(const QString &folder) {
+    if (!app::start(folder)) {
+        return false;
+    }
+    const QDir backups(
+        store::backupFolder(QDir(folder).filePath(QLatin1String(store::databaseFileName))));
+    const QDeadlineTimer deadline(60000);
+    while (!backups.exists(store::backupFileName(QDate::currentDate())) && !deadline.hasExpired()) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    return true;
 }

@@ -72,7 +72,7 @@ double timeOneSave(const QString &seed, SaveKind kind) {
     for (const QString &file : QDir(seed).entryList(QDir::Files)) {
         QFile::copy(QDir(seed).filePath(file), QDir(folder.path()).filePath(file));
     }
-    if (!app::start(folder.path())) {
+    if (!startProgram(folder.path())) {
         return -1;
     }
     prepare(kind);

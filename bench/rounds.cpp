@@ -180,7 +180,7 @@ int benchRounds(const QStringList &args) {
                .arg(golfers)
                .arg(rounds)
                .arg(courses);
-    if (!app::start(folder.path())) {
+    if (!startProgram(folder.path())) {
         return 1;
     }
     click(QStringLiteral("frmMain"), QStringLiteral("cmdRoundInfo"));

@@ -63,7 +63,7 @@ int benchStats(const QStringList &args) {
     makeBenchDatabase(folder.path(), courses, golfers, rounds);
     const QString golfer = core::sampleGolfers(1).value(0);
     const QString course = core::sampleCourse(0).name;
-    if (!app::start(folder.path())) {
+    if (!startProgram(folder.path())) {
         return 1;
     }
     const Measure measure = measureStatistics(folder.path(), golfer, course, runs);

@@ -35,7 +35,7 @@ int benchTable(const QStringList &args) {
     // all on one course.
     QTemporaryDir large;
     makeBenchDatabase(large.path(), 40, 1000, 1000000);
-    if (!app::start(large.path())) {
+    if (!startProgram(large.path())) {
         return 1;
     }
     const Measure statistics = measureStatistics(large.path(), core::sampleGolfers(1).value(0),

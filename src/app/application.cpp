@@ -12,6 +12,7 @@
 #include "ui/slow_work_notice.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace app {
 
@@ -20,8 +21,8 @@ namespace app {
 // is on screen: see startUp().
 Application::Application(const Folders &folders, QObject *parent)
     : QObject(parent), programFolder_(folders.program), database_(folders.data),
-      golfers_(database_), courses_(database_), rounds_(database_), session_(courses_),
-      help_(folders.program) {
+      golfers_(database_), courses_(database_), rounds_(database_), dailyBackup_(database_.path()),
+      session_(courses_), help_(folders.program) {
     addMissingIndexes();
     menu_ = std::make_unique<MainMenu>(switcher_, help_);
     wireMenu();
@@ -60,6 +61,11 @@ void Application::startUp() {
 
 void Application::showMainMenu() {
     menu_->showScreen();
+}
+
+// At the next turn of the event loop, and on a thread of its own: the menu never waits for it.
+void Application::startDailyBackup() {
+    QTimer::singleShot(0, &dailyBackup_, &DailyBackup::start);
 }
 
 void Application::wireMenu() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/daily_backup.h"
 #include "app/startup.h"
 #include "courses/course_session.h"
 #include "store/course_store.h"
@@ -49,6 +50,8 @@ class Application : public QObject {
     // Shows the main menu, then makes every other screen, their lists filled.
     void startUp();
     void showMainMenu();
+    // The day's backup of the database, once the menu is on screen.
+    void startDailyBackup();
 
   private:
     void addMissingIndexes();
@@ -63,6 +66,7 @@ class Application : public QObject {
     store::GolferStore golfers_;
     store::CourseStore courses_;
     store::RoundStore rounds_;
+    DailyBackup dailyBackup_;
     courses::CourseSession session_;
     ui::HelpLauncher help_;
     ui::ScreenSwitcher switcher_;

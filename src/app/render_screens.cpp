@@ -10,10 +10,12 @@
 #include "ui/screen.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -107,12 +109,16 @@ void playAnimation(const QWidget *screen) {
 }
 
 // The screens as the user reaches them: the ones opened anew at each opening through their
-// buttons, the others shown directly.
+// buttons or actions, the others shown directly.
 QWidget *open(const QString &name) {
     if (name == QLatin1String("frmViewPR")) {
         click("frmScoreround", "cmdViewPR");
     } else if (name == QLatin1String("frmCharts")) {
         openCharts();
+    } else if (name == QLatin1String("dlgCorrectRound")) {
+        auto *grid = windowNamed(QStringLiteral("frmViewPR"))->findChild<QTableView *>("Grid1");
+        grid->setCurrentIndex(grid->model()->index(0, 2));
+        grid->findChild<QAction *>(QStringLiteral("actCorrectRound"))->trigger();
     } else if (name == QLatin1String("frmAbout")) {
         click("frmMain", "cmdAbout");
     } else {
@@ -136,11 +142,12 @@ int main(int argc, char *argv[]) {
     if (!app::start(folder.path())) {
         return 1;
     }
-    // The past rounds viewer opens over the scorecard, so it comes right after it; the charts
-    // window likewise over the statistics screen.
-    const QStringList screens{"frmMain",      "frmGolfer",     "frmCourse",
-                              "frmNewCourse", "frmScoreround", "frmViewPR",
-                              "frmStats",     "frmCharts",     "frmAbout"};
+    // The past rounds viewer opens over the scorecard, so it comes right after it, and the
+    // correction window over the viewer's first row after the viewer; the charts window opens
+    // over the statistics screen.
+    const QStringList screens{"frmMain",       "frmGolfer", "frmCourse",       "frmNewCourse",
+                              "frmScoreround", "frmViewPR", "dlgCorrectRound", "frmStats",
+                              "frmCharts",     "frmAbout"};
     for (const QString &name : screens) {
         QWidget *screen = open(name);
         playAnimation(screen);

@@ -69,6 +69,7 @@ bool start(const Folders &folders) {
         auto *application = new Application(folders, QCoreApplication::instance());
         application->setObjectName(QLatin1String(applicationName));
         application->startUp();
+        application->startDailyBackup();
     } catch (const store::Error &error) {
         ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical,
                        QStringLiteral(" Parlivo"));

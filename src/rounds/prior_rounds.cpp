@@ -1,8 +1,9 @@
 #include "prior_rounds.h"
 
 #include "prior_rounds_model.h"
+#include "round_correction.h"
 #include "store/error.h"
-#include "store/round_store.h"
+#include "store/golfer_store.h"
 #include "ui/buttons.h"
 #include "ui/message_box.h"
 #include "ui/palette.h"
@@ -15,11 +16,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace rounds {
@@ -27,6 +30,7 @@ namespace rounds {
 namespace {
 
 const QString caption = QStringLiteral(" Prior Round Played");
+const QString deleteTitle = QStringLiteral("Delete a Round");
 // Columns 0 (the fixed column) and 1 (the table's key) are hidden, and so are the pars and the
 // putts from this column on.
 constexpr int firstHiddenColumn = 26;
@@ -56,13 +60,14 @@ QFrame *rule(QWidget *parent, int index) {
 
 } // namespace
 
-PriorRounds::PriorRounds(ui::ScreenSwitcher &switcher, const store::RoundStore &rounds)
-    : ui::Screen(QStringLiteral("frmViewPR"), switcher) {
+PriorRounds::PriorRounds(ui::ScreenSwitcher &switcher, store::RoundStore &rounds,
+                         const store::GolferStore &golfers)
+    : ui::Screen(QStringLiteral("frmViewPR"), switcher), rounds_(rounds), golfers_(golfers) {
     setWindowTitle(caption);
     ui::setBackground(this, ui::colour::green);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8)); // the grid's, and the sample texts'
     grid_ = buildGrid();
-    buildActions();
+    buildContextMenu();
 
     QPushButton *doneButton =
         ui::makeButton(QStringLiteral("cmdDone"), QStringLiteral("&Done"), QString(), this);
@@ -83,7 +88,7 @@ PriorRounds::PriorRounds(ui::ScreenSwitcher &switcher, const store::RoundStore &
     buttons->addWidget(doneButton);
     layout->addLayout(buttons);
 
-    showRounds(rounds);
+    showRounds();
 }
 
 // Drawn twice: a light grey copy a little down and right under the face gives it depth.
@@ -124,13 +129,42 @@ QTableView *PriorRounds::buildGrid() {
     return grid;
 }
 
-// The grid's context menu.
-void PriorRounds::buildActions() {
-    auto *exportAll = new QAction(QStringLiteral("Export All Rounds..."), grid_);
-    exportAll->setObjectName(QStringLiteral("actExportCsv"));
-    connect(exportAll, &QAction::triggered, this, &PriorRounds::chooseExportFolder);
-    grid_->addAction(exportAll);
-    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+// The actions of a row's context menu, in menu order.
+void PriorRounds::buildContextMenu() {
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, &PriorRounds::showContextMenu);
+    rowActions_ << addMenuAction(QStringLiteral("actCorrectRound"),
+                                 QStringLiteral("Correct Round..."), &PriorRounds::correctRound,
+                                 {Qt::Key_Return, Qt::Key_Enter})
+                << addMenuAction(QStringLiteral("actDeleteRound"),
+                                 QStringLiteral("Delete Round..."), &PriorRounds::deleteRound,
+                                 {Qt::Key_Delete});
+    addMenuAction(QStringLiteral("actExportCsv"), QStringLiteral("Export All Rounds..."),
+                  &PriorRounds::chooseExportFolder);
+}
+
+// An action of the context menu; its keys work while the grid has the focus.
+QAction *PriorRounds::addMenuAction(const QString &objectName, const QString &text,
+                                    void (PriorRounds::*triggered)(),
+                                    const QList<QKeySequence> &keys) {
+    auto *action = new QAction(text, grid_);
+    action->setObjectName(objectName);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    grid_->addAction(action);
+    connect(action, &QAction::triggered, this, triggered);
+    return action;
+}
+
+// The row clicked becomes the current one; a click below the rows leaves none.
+void PriorRounds::showContextMenu(const QPoint &position) {
+    const QModelIndex clicked = grid_->indexAt(position);
+    if (clicked.isValid()) {
+        grid_->setCurrentIndex(clicked);
+    } else if (grid_->selectionModel()) {
+        grid_->selectionModel()->clear();
+    }
+    QMenu::exec(grid_->actions(), grid_->viewport()->mapToGlobal(position), nullptr, grid_);
 }
 
 void PriorRounds::chooseExportFolder() {
@@ -141,27 +175,25 @@ void PriorRounds::chooseExportFolder() {
     }
 }
 
-void PriorRounds::showRounds(const store::RoundStore &rounds) {
+void PriorRounds::showRounds() {
     try {
-        model_ = new PriorRoundsModel(rounds, this);
+        model_ = new PriorRoundsModel(rounds_, this);
     } catch (const store::Error &error) {
         ui::messageBox(
             QStringLiteral("The prior rounds could not be read.\n\n%1").arg(error.message()),
             ui::Buttons::Ok, ui::Icon::Critical, caption);
+        updateRowActions();
         return;
     }
     grid_->setModel(model_);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &PriorRounds::updateRowActions);
     setHeaders();
-    setColumnWidths();
-    // From two rounds on the text is bold (the second row is then shaded).
-    if (model_->rowCount() >= 2) {
-        QFont bold = grid_->font();
-        bold.setBold(true);
-        grid_->setFont(bold);
-    }
+    formatGrid();
     grid_->setMinimumWidth(shownColumnsWidth() + 2 * grid_->frameWidth() +
                            grid_->verticalScrollBar()->sizeHint().width());
     resize(sizeHint().width(), viewerHeight);
+    updateRowActions();
 }
 
 void PriorRounds::setHeaders() {
@@ -177,6 +209,17 @@ void PriorRounds::setHeaders() {
         header(column, QStringLiteral(" %1").arg(column - 4));
     }
     header(14, QStringLiteral("IN"));
+}
+
+// The columns are sized in the normal weight. From two rounds on the text is bold (the second
+// row is then shaded).
+void PriorRounds::formatGrid() {
+    QFont font = grid_->font();
+    font.setBold(false);
+    grid_->setFont(font);
+    setColumnWidths();
+    font.setBold(model_->rowCount() >= 2);
+    grid_->setFont(font);
 }
 
 // The back nine's holes are sized with a wider factor than the front nine's.
@@ -231,6 +274,85 @@ void PriorRounds::done() {
 void PriorRounds::closeEvent(QCloseEvent *event) {
     event->ignore();
     done();
+}
+
+std::optional<store::RoundRow> PriorRounds::currentRound() const {
+    if (!model_ || !grid_->currentIndex().isValid()) {
+        return std::nullopt;
+    }
+    return model_->rowAt(grid_->currentIndex().row());
+}
+
+void PriorRounds::updateRowActions() {
+    const bool onRow = model_ && grid_->currentIndex().isValid();
+    for (QAction *action : rowActions_) {
+        action->setEnabled(onRow);
+    }
+}
+
+// The window is modal over the viewer; the table is read again once it closes, whatever the
+// outcome, so that it shows the rounds as they now are.
+void PriorRounds::correctRound() {
+    const std::optional<store::RoundRow> shown = currentRound();
+    if (!shown) {
+        return;
+    }
+    RoundCorrection *correction = nullptr;
+    try {
+        correction = new RoundCorrection(rounds_, *shown, golfers_.names(), this);
+    } catch (const store::Error &error) {
+        ui::messageBox(QStringLiteral("The round could not be read.\n\n%1").arg(error.message()),
+                       ui::Buttons::Ok, ui::Icon::Critical, caption);
+        return;
+    }
+    correction->setAttribute(Qt::WA_DeleteOnClose);
+    connect(correction, &QDialog::finished, this, &PriorRounds::reload);
+    correction->open();
+}
+
+void PriorRounds::deleteRound() {
+    const std::optional<store::RoundRow> shown = currentRound();
+    if (!shown) {
+        return;
+    }
+    try {
+        const core::Round round = rounds_.roundIn(*shown);
+        if (ui::messageBox(QStringLiteral("Delete the round of %1 on %2 played %3?")
+                               .arg(round.golferName, round.courseName, round.date),
+                           ui::Buttons::YesNo, ui::Icon::Question, deleteTitle,
+                           QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
+        if (!rounds_.remove(*shown)) {
+            tellRoundChangedElsewhere(deleteTitle);
+        }
+    } catch (const store::Error &error) {
+        ui::messageBox(QStringLiteral("The round was not deleted.\n\n%1").arg(error.message()),
+                       ui::Buttons::Ok, ui::Icon::Critical, deleteTitle);
+    }
+    reload();
+}
+
+// The table read again from the file, the current row and the scrolling kept where they were.
+void PriorRounds::reload() {
+    if (!model_) {
+        return;
+    }
+    const int row = grid_->currentIndex().row();
+    const int scrolled = grid_->verticalScrollBar()->value();
+    try {
+        model_->reload();
+    } catch (const store::Error &error) {
+        ui::messageBox(
+            QStringLiteral("The prior rounds could not be read.\n\n%1").arg(error.message()),
+            ui::Buttons::Ok, ui::Icon::Critical, caption);
+    }
+    formatGrid(); // a model read again forgets the columns' widths
+    grid_->verticalScrollBar()->setValue(scrolled);
+    if (row >= 0 && model_->rowCount() > 0) {
+        grid_->setCurrentIndex(model_->index(std::min(row, model_->rowCount() - 1), 2));
+    }
+    updateRowActions();
 }
 
 } // namespace rounds

@@ -71,13 +71,34 @@ Qt::ItemFlags PriorRoundsModel::flags(const QModelIndex &index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
+std::optional<store::RoundRow> PriorRoundsModel::rowAt(int row) const {
+    if (row < 0) {
+        return std::nullopt;
+    }
+    const Page &rows = page(row / pageSize);
+    const int place = row % pageSize;
+    if (place >= rows.size()) {
+        return std::nullopt;
+    }
+    return rows.at(place);
+}
+
+void PriorRoundsModel::reload() {
+    const int rows = static_cast<int>(rounds_.count());
+    beginResetModel();
+    rows_ = rows;
+    pageStarts_ = {{0, store::RoundStore::beforeFirst}};
+    kept_.clear();
+    recentPages_.clear();
+    endResetModel();
+}
+
 QString PriorRoundsModel::cellText(int row, int column) const {
     if (column < fixedColumns) {
         return QString();
     }
-    const Page &rows = page(row / pageSize);
-    const int place = row % pageSize;
-    return place < rows.size() ? rows.at(place).values.value(column - fixedColumns) : QString();
+    const std::optional<store::RoundRow> record = rowAt(row);
+    return record ? record->values.value(column - fixedColumns) : QString();
 }
 
 const PriorRoundsModel::Page &PriorRoundsModel::page(int number) const {

@@ -31,6 +31,11 @@ class PriorRoundsModel : public QAbstractTableModel {
                        int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+    // The record shown in the row, as read; none when its page could not be read.
+    std::optional<store::RoundRow> rowAt(int row) const;
+    // Reads the table again (after a change), from its first page. Throws store::Error.
+    void reload();
+
     static constexpr int pageSize = 100;
     static constexpr int pagesKept = 4;
 

@@ -305,7 +305,7 @@ bool Scorecard::confirmAndAppend() {
 // The viewer opens over the scorecard, which stays as it is until the viewer closes.
 void Scorecard::viewPriorRounds() {
     if (!priorRounds_) {
-        priorRounds_ = new PriorRounds(switcher_, rounds_);
+        priorRounds_ = new PriorRounds(switcher_, rounds_, golfers_);
         connect(priorRounds_, &PriorRounds::closed, this, &Scorecard::priorRoundsClosed);
         connect(priorRounds_, &PriorRounds::exportRequested, this,
                 &Scorecard::exportAllRoundsRequested);

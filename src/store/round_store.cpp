@@ -16,6 +16,19 @@ QStringList rowValues(const Statement &row, int first, int count) {
     return values;
 }
 
+// The row's columns in the order of the program's round record, found by name.
+QStringList namedValues(const QStringList &columns, const RoundRow &row) {
+    QStringList values;
+    for (const QString &name : roundColumns()) {
+        int at = 0;
+        while (at < columns.size() && columns.at(at).compare(name, Qt::CaseInsensitive) != 0) {
+            ++at;
+        }
+        values << row.values.value(at);
+    }
+    return values;
+}
+
 } // namespace
 
 RoundStore::RoundStore(Database &database) : database_(database) {}
@@ -91,6 +104,45 @@ std::optional<qint64> RoundStore::keyAfter(qint64 key, qint64 skipped) const {
         return std::nullopt;
     }
     return select.integer(0);
+}
+
+core::Round RoundStore::roundIn(const RoundRow &row) const {
+    return roundFromValues(namedValues(viewerColumns(), row));
+}
+
+bool RoundStore::replace(const RoundRow &shown, const core::Round &round) {
+    Database::Transaction transaction(database_);
+    if (!stillHolds(shown)) {
+        return false;
+    }
+    Statement update =
+        database_.prepare(updateByKeySql(QStringLiteral("rounds"), roundColumns()).constData());
+    const QStringList values = roundValues(round);
+    update.bindAll(values);
+    update.bind(values.size() + 1, shown.key);
+    update.step();
+    transaction.commit();
+    return true;
+}
+
+bool RoundStore::remove(const RoundRow &shown) {
+    Database::Transaction transaction(database_);
+    if (!stillHolds(shown)) {
+        return false;
+    }
+    Statement remove = database_.prepare("DELETE FROM rounds WHERE rowid = ?1");
+    remove.bind(1, shown.key);
+    remove.step();
+    transaction.commit();
+    return true;
+}
+
+// Read inside the write's transaction, so nobody can change the record between this look and
+// the write.
+bool RoundStore::stillHolds(const RoundRow &shown) const {
+    Statement select = database_.prepare("SELECT * FROM rounds WHERE rowid = ?1");
+    select.bind(1, shown.key);
+    return select.step() && rowValues(select, 0, select.columnNames().size()) == shown.values;
 }
 
 } // namespace store

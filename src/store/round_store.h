@@ -41,8 +41,19 @@ class RoundStore {
     // reading the rows between; none past the last row.
     std::optional<qint64> keyAfter(qint64 key, qint64 skipped) const;
     static constexpr qint64 beforeFirst = std::numeric_limits<qint64>::min();
+    // The round a viewer row holds, its columns found by name.
+    core::Round roundIn(const RoundRow &row) const;
+
+    // A correction or a deletion of the record the viewer showed as `shown`, in one atomic
+    // write. The record keeps its key, and so its place in the table's order. Both return
+    // false, having written nothing, when the record no longer holds exactly what was shown:
+    // another Parlivo on the same file changed or deleted it since.
+    bool replace(const RoundRow &shown, const core::Round &round);
+    bool remove(const RoundRow &shown);
 
   private:
+    bool stillHolds(const RoundRow &shown) const;
+
     Database &database_;
 };
 

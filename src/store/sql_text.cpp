@@ -22,4 +22,15 @@ QByteArray insertSql(const QString &table, const QStringList &columns) {
         .toUtf8();
 }
 
+QByteArray updateByKeySql(const QString &table, const QStringList &columns) {
+    QStringList assignments;
+    for (int i = 0; i < columns.size(); ++i) {
+        assignments << quotedIdentifier(columns.at(i)) + " = ?" + QString::number(i + 1);
+    }
+    return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+        .arg(quotedIdentifier(table), assignments.join(','))
+        .arg(columns.size() + 1)
+        .toUtf8();
+}
+
 } // namespace store

@@ -12,5 +12,7 @@ namespace store {
 QString columnList(const QStringList &columns);
 // INSERT INTO table (columns) VALUES (?1, ..., ?n).
 QByteArray insertSql(const QString &table, const QStringList &columns);
+// UPDATE table SET column1 = ?1, ..., columnN = ?n WHERE rowid = ?(n + 1).
+QByteArray updateByKeySql(const QString &table, const QStringList &columns);
 
 } // namespace store

@@ -29,6 +29,24 @@ QStringList pattern(const QString &serial, QStringList leading, int columns) {
     return leading;
 }
 
+// The stored round with that key, as the past rounds viewer reads it.
+store::RoundRow storedRound(const store::RoundStore &rounds, const QString &key) {
+    return rounds.pageAfter(key.toLongLong() - 1, 1).value(0);
+}
+
+// A new round, or a stored one corrected or deleted in place (one save in five each).
+QStringList roundSave(const store::RoundStore &rounds, QRandomGenerator &random,
+                      const QString &serial, const QString &golfer, const QString &course) {
+    const qint64 count = rounds.count();
+    const int pick = random.bounded(5);
+    if (count == 0 || pick > 1) {
+        return {serial, "round", golfer, course};
+    }
+    const qint64 key = *rounds.keyAfter(store::RoundStore::beforeFirst, random.bounded(count));
+    return {serial, pick == 0 ? "round-correct" : "round-delete", QString::number(key), golfer,
+            course};
+}
+
 // The stores over one folder's file.
 struct Stores {
     explicit Stores(const QString &folder)
@@ -46,6 +64,13 @@ struct Stores {
         if (kind == "round") {
             rounds.append(store::roundFromValues(
                 pattern(serial, {name, save.at(3), 'D' + serial}, store::roundColumns().size())));
+        } else if (kind == "round-correct") {
+            rounds.replace(
+                storedRound(rounds, name),
+                store::roundFromValues(pattern(serial, {save.at(3), save.at(4), 'D' + serial},
+                                               store::roundColumns().size())));
+        } else if (kind == "round-delete") {
+            rounds.remove(storedRound(rounds, name));
         } else if (kind == "golfer-add") {
             golfers.add(name);
         } else if (kind == "golfer-delete") {
@@ -76,7 +101,8 @@ struct Stores {
         const store::CourseStore &courses = stores.courses;
         const QString course = courses.course(random.bounded(qMax(1, courses.count()))).name;
         const int pick = random.bounded(100);
-        const QStringList save = pick < 50   ? QStringList{serial, "round", golfer, course}
+        const QStringList save = pick < 50
+                                     ? roundSave(stores.rounds, random, serial, golfer, course)
                                  : pick < 65 ? QStringList{serial, "golfer-add", golfer}
                                  : pick < 75 ? QStringList{serial, "golfer-delete", golfer}
                                  : courses.count() == 0 || (!courses.isFull() && pick < 88)

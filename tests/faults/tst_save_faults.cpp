@@ -2,11 +2,11 @@
 // screen keeps what the user entered, nothing is written, and once the fault is lifted the
 // same save goes through.
 #include "core/sample_data.h"
-#include "support/lock_holder.h"
 #include "store/course_store.h"
 #include "store/database.h"
 #include "store/golfer_store.h"
 #include "store/round_store.h"
+#include "support/lock_holder.h"
 #include "support/message_box_answerer.h"
 #include "support/running_app.h"
 #include "support/test_helpers.h"
@@ -137,6 +137,7 @@ class TestSaveFaults : public QObject {
         }
         const QList<QStringList> rowsBefore = storedRows(path, save.table);
         RunningApp app(folder.path());
+        QVERIFY(dailyBackupMade(folder.path()));
         for (const QString &step : save.steps) {
             step.contains('=') ? enter(step.section('=', 0, 0), step.section('=', 1)) : click(step);
         }

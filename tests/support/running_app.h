@@ -1,8 +1,12 @@
 #pragma once
 
 #include "app/startup.h"
+#include "store/backup.h"
+#include "store/database.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTest>
 #include <QWidget>
 
 namespace testing {
@@ -22,6 +26,15 @@ class RunningApp {
   private:
     bool started_;
 };
+
+// The day's backup, which the program makes once its menu is on screen, waited for: a test
+// that spoils the database file does so once the copy is made.
+inline bool dailyBackupMade(const QString &folder) {
+    const QString database = QDir(folder).filePath(QLatin1String(store::databaseFileName));
+    const QDir backups(store::backupFolder(database));
+    return QTest::qWaitFor(
+        [&] { return backups.exists(store::backupFileName(QDate::currentDate())); });
+}
 
 // A window of the program by its objectName; null when there is none.
 inline QWidget *screen(const QString &name) {
