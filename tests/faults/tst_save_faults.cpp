@@ -1,19 +1,15 @@
-// The database file fails while Parlivo runs: every save says it did not save and why, the
-// screen keeps what the user entered, nothing is written, and once the fault is lifted the
-// same save goes through.
+// The file fails while Parlivo runs: each save says it did not save and why, the screen keeps
+// the entry, nothing is written, and once the fault is lifted the same save goes through.
 #include "core/sample_data.h"
-#include "support/lock_holder.h"
 #include "store/course_store.h"
 #include "store/database.h"
 #include "store/golfer_store.h"
 #include "store/round_store.h"
+#include "support/lock_holder.h"
 #include "support/message_box_answerer.h"
 #include "support/running_app.h"
 #include "support/test_helpers.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QtTest>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -30,19 +26,18 @@ QWidget *at(const QString &address) {
     return control<QWidget>(address.section('.', 0, 0), address.section('.', 1));
 }
 
-void click(const QString &address) {
-    qobject_cast<QAbstractButton *>(at(address))->click();
-}
-
-// A list entry is picked when the list has it, else typed.
-void enter(const QString &address, const QString &text) {
-    auto *list = qobject_cast<QComboBox *>(at(address));
-    if (list && list->findText(text) >= 0) {
+// A button pressed ("screen.button"), or a text entered ("screen.control=text"): a list entry
+// is picked when the list has it, else typed.
+void perform(const QString &step) {
+    QWidget *control = at(step.section('=', 0, 0));
+    auto *list = qobject_cast<QComboBox *>(control);
+    const QString text = step.section('=', 1);
+    if (!step.contains('=')) {
+        qobject_cast<QAbstractButton *>(control)->click();
+    } else if (list && list->findText(text) >= 0) {
         pick(list, text);
-    } else if (list) {
-        list->setEditText(text);
     } else {
-        qobject_cast<QLineEdit *>(at(address))->setText(text);
+        control->setProperty(list ? "currentText" : "text", text);
     }
 }
 
@@ -67,9 +62,9 @@ SaveKind saveKind(const QString &name, int boxes, const QString &table, int rows
 QStringList shownEntry(const SaveKind &save) {
     QStringList texts;
     for (const QString &step : save.steps.filter("=")) {
-        QWidget *widget = at(step.section('=', 0, 0));
-        auto *list = qobject_cast<QComboBox *>(widget);
-        texts << (list ? list->currentText() : qobject_cast<QLineEdit *>(widget)->text());
+        QWidget *control = at(step.section('=', 0, 0));
+        auto *list = qobject_cast<QComboBox *>(control);
+        texts << (list ? list->currentText() : control->property("text").toString());
     }
     return texts;
 }
@@ -138,7 +133,7 @@ class TestSaveFaults : public QObject {
         const QList<QStringList> rowsBefore = storedRows(path, save.table);
         RunningApp app(folder.path());
         for (const QString &step : save.steps) {
-            step.contains('=') ? enter(step.section('=', 0, 0), step.section('=', 1)) : click(step);
+            perform(step);
         }
         const QStringList entered = shownEntry(save);
         MessageBoxAnswerer answerer(QMessageBox::Yes);
@@ -164,7 +159,7 @@ class TestSaveFaults : public QObject {
             const rlimit limit{fault == Fault::NoRoomToGrow ? 0u : 100u, noLimit.rlim_max};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
-        click(save.save);
+        perform(save.save);
         setrlimit(RLIMIT_FSIZE, &noLimit);
         lock.reset();
 
@@ -177,7 +172,7 @@ class TestSaveFaults : public QObject {
             QCOMPARE(fileBytes(path), replacement);
         } else if (fault != Fault::Removed) {
             QCOMPARE(storedRows(path, save.table), rowsBefore);
-            click(save.save);
+            perform(save.save);
             QCOMPARE(answerer.shown().size(), 2 * save.boxes - 1); // the question only
             QCOMPARE(storedRows(path, save.table).size(), save.rowsAfter);
         }

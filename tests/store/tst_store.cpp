@@ -13,14 +13,6 @@ using namespace testing;
 
 namespace {
 
-QStringList storedColumn(const QString &path, const QString &table, int index) {
-    QStringList values;
-    for (const QStringList &row : storedRows(path, table)) {
-        values << row.value(index);
-    }
-    return values;
-}
-
 // A course whose every figure reads as the name of its column: "b1", ..., "fh", ..., "h19".
 core::Course courseNamedByColumns(const QString &name) {
     return store::courseFromValues(QStringList{"", name, "True"} + store::courseColumns().mid(3));
@@ -138,7 +130,6 @@ class TestStore : public QObject {
         TempAppFolder folder;
         store::RoundStore rounds(folder.database());
         QVERIFY(rounds.isEmpty());
-        QCOMPARE(rounds.viewerColumns(), QStringList("ID") + store::roundColumns());
         const core::Round everyColumn = store::roundFromValues(store::roundColumns());
         rounds.append(everyColumn);
         QCOMPARE(storedRows(folder.databasePath(), "rounds").value(0),

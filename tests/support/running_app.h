@@ -4,17 +4,16 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <algorithm>
 
 namespace testing {
 
-// The program started in the test's own process over an application folder (app::start), shut
-// down (app::shutDown) when the object goes away.
+// The program started over a folder in the test's own process, shut down when this goes away.
 class RunningApp {
   public:
     explicit RunningApp(const QString &folder) : started_(app::start(folder)) {}
     ~RunningApp() { app::shutDown(); }
-    RunningApp(const RunningApp &) = delete;
-    RunningApp &operator=(const RunningApp &) = delete;
+    Q_DISABLE_COPY(RunningApp)
     bool started() const { return started_; }
 
   private:
@@ -23,12 +22,10 @@ class RunningApp {
 
 // A window of the program by its objectName; null when there is none.
 inline QWidget *screen(const QString &name) {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name) {
-            return window;
-        }
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto named = [&name](const QWidget *window) { return window->objectName() == name; };
+    const auto found = std::find_if(windows.begin(), windows.end(), named);
+    return found == windows.end() ? nullptr : *found;
 }
 
 template <class T> T *control(const QString &screenName, const QString &name) {
