@@ -2,7 +2,6 @@
 #include "core/csv.h"
 #include "core/figures.h"
 #include "core/names.h"
-#include "core/numeric_keys.h"
 #include "core/round.h"
 #include "core/sample_data.h"
 #include "core/scoring_history.h"
@@ -15,13 +14,6 @@ using namespace core;
 using Classes = std::array<double, 6>; // par 3, 4, 5, front nine, back nine, round
 
 namespace {
-
-QStringList nineValues(const RoundNine &nine) {
-    return QStringList(nine.strokes.begin(), nine.strokes.end())
-           << QStringList(nine.pars.begin(), nine.pars.end())
-           << QStringList(nine.putts.begin(), nine.putts.end()) << nine.strokesTotal
-           << nine.parTotal << nine.puttsTotal;
-}
 
 // One nine as typed, a digit a hole: strokes, par and putts ("" when nothing was entered).
 struct TypedNine {
@@ -123,27 +115,8 @@ class TestCore : public QObject {
         QCOMPARE(core::wholeSum(texts), sum);
     }
 
-    void onlyDigitsBackspaceAndEnterGetThrough() {
-        QCOMPARE(numericKeyVerdict(8), KeyVerdict::Type);
-        QCOMPARE(numericKeyVerdict(13), KeyVerdict::MoveFocus);
-        for (int digit = '0'; digit <= '9'; ++digit) {
-            QCOMPARE(numericKeyVerdict(digit), KeyVerdict::Type);
-        }
-        for (int refused : {0, 10, 27, int(' '), int('-'), int('.'), int('/'), int(':'), 0xE9}) {
-            QCOMPARE(numericKeyVerdict(refused), KeyVerdict::Refuse);
-        }
-    }
-
-    void zeroedRecordsHoldZeroAndRoundTotalsAddTheNines() {
-        const Course course = Course::zeroed();
-        QCOMPARE(QStringList({course.id, course.name, course.size, course.front.holes[0].blue,
-                              course.back.holes[8].handicap, course.back.totals.par}),
-                 QStringList(6, "0"));
+    void roundTotalsAddTheNinesLeadingNumbers() {
         Round round = Round::zeroed();
-        QCOMPARE(QStringList({round.courseName, round.golferName, round.date, round.strokesTotal,
-                              round.parTotal, round.puttsTotal}) +
-                     nineValues(round.front) + nineValues(round.back),
-                 QStringList(66, "0"));
         round.front.strokesTotal = "36";
         round.back.strokesTotal = "40 ";
         round.back.parTotal = "35abc";
@@ -154,12 +127,11 @@ class TestCore : public QObject {
     }
 
     void sizeTextsAndTrimmedNames() {
-        for (const char *eighteen : {" tRUE ", "-1", "0.5", "True"}) {
-            QVERIFY2(isEighteenHoles(eighteen), eighteen);
+        QList<bool> eighteen;
+        for (const char *size : {" tRUE ", "-1", "0.5", "True", "False", "0", "Truer", ""}) {
+            eighteen << isEighteenHoles(size);
         }
-        for (const char *nine : {"False", "0", "Truer", ""}) {
-            QVERIFY2(!isEighteenHoles(nine), nine);
-        }
+        QCOMPARE(eighteen, QList<bool>({true, true, true, true, false, false, false, false}));
         QCOMPARE(QStringList({sizeText(true), sizeText(false)}), QStringList({"True", "False"}));
 
         QCOMPARE(trimSpaces(u"  Cedar  Hollow "), u"Cedar  Hollow");
@@ -170,8 +142,9 @@ class TestCore : public QObject {
         const QStringList golfers = sampleGolfers(300);
         QCOMPARE(QSet<QString>(golfers.begin(), golfers.end()).size(), 300);
         const Course course = sampleCourse(7);
-        QCOMPARE(QStringList({course.id, course.size, course.back.totals.par}),
-                 QStringList({"7", "True", "36"}));
+        QCOMPARE(QStringList({course.id, course.name, course.size, course.back.totals.par,
+                              course.front.holes[8].handicap, course.back.holes[0].handicap}),
+                 QStringList({"7", "Course 08", "True", "36", "17", "2"}));
         const Round round = sampleRound(course, golfers.at(0), "4/12/2024", 2);
         QCOMPARE(sampleRound(sampleCourse(7), golfers.at(0), "4/12/2024", 2), round);
         QCOMPARE(round.back.pars[4], course.back.holes[4].par);
@@ -179,11 +152,11 @@ class TestCore : public QObject {
                  round.back.puttsTotal);
 
         const Round nineHoleRound = sampleRound(sampleCourse(1, false), golfers.at(1), "", 0);
-        QCOMPARE(nineValues(nineHoleRound.back), QStringList(30, "0"));
+        QVERIFY(nineHoleRound.back == Round::zeroed().back);
         QCOMPARE(nineHoleRound.puttsTotal, nineHoleRound.front.puttsTotal);
     }
 
-    void scoreKindsAtTheirEdges() {
+    void scoreKindsAndParClassesAtTheirEdges() {
         // Holes in one on par 3, 4 and 5; 0 strokes on par 3 and 4; par 0 and par 6; +2, +3.
         const StatsTally tally = tallyOf({"111004567", "345340644"}, {"454545454", "444444444"});
         QCOMPARE(texts(tally.strokeFigures(), allLabels),
@@ -192,42 +165,16 @@ class TestCore : public QObject {
         // No putts entered: no putting figure at all.
         QCOMPARE(texts(tally.puttingFigures(), allLabels),
                  QStringList(7 + 6, "0") + QStringList(3, "N/A"));
-    }
 
-    void puttingCountsHolesWithPuttsAndTreatsTheNinesDifferently() {
-        const StatsTally tally = tallyOf({"345443544", "345443544", "202100322"});
-        QCOMPARE(tally.puttKinds().counts, (std::array<int, 7>{0, 0, 0, 6, 0, 0, 0}));
-        QCOMPARE(tally.putts().count, (Classes{1, 3, 2, 1, 0, 1}));
-        QCOMPARE(tally.putts().sum, (Classes{2, 5, 5, 12, 0, 12}));
-
-        // Putts without strokes: the front nine keeps only its nine total, the back nine
-        // counts hole by hole (0 strokes on par 4 is "triple bogey or more").
-        const TypedNine puttsOnly{"", "444444444", "222222222"};
-        const StatsTally noStrokes = tallyOf(puttsOnly, puttsOnly);
-        QCOMPARE(noStrokes.puttKinds().counts, (std::array<int, 7>{0, 0, 0, 0, 0, 0, 9}));
-        QCOMPARE(noStrokes.putts().sum, (Classes{0, 18, 0, 18, 18, 36}));
-        QCOMPARE(noStrokes.strokes().count, Classes{});
-    }
-
-    void frontOnlyRoundsCountAsTheFrontNineAndTheRound() {
-        const StatsTally tally = tallyOf({"555555555", "444444444", "222222222"}, {},
-                                         tallyOf({"444444444", "444444444", "111111111"}));
-        QCOMPARE(tally.strokes().count, (Classes{0, 18, 0, 2, 0, 2}));
-        QCOMPARE(texts(tally.strokeFigures(), roundLabels), QStringList({"40.50", "-", "40.50"}));
-        QCOMPARE(texts(tally.puttingFigures(), roundLabels),
-                 QStringList({"13.50", "N/A", "13.50"}));
-    }
-
-    void emptyParClassesReadAsTheViewSays() {
         // Nothing entered: only the counts and the par-5 figures are written.
         QCOMPARE(texts(tallyOf({}).strokeFigures(), allLabels),
                  QStringList(7, "0") + QStringList(4, "-") + QStringList(2, "N/A") +
                      QStringList(3, "-"));
         // Par-3 holes and no par-4 holes; a par-5 hole left at 0 strokes.
-        const StatsTally tally = tallyOf({"3334", "33335", "12"});
-        QCOMPARE(texts(tally.strokeFigures(), parLabels),
+        const StatsTally parThree = tallyOf({"3334", "33335", "12"});
+        QCOMPARE(texts(parThree.strokeFigures(), parLabels),
                  QStringList({"3.25", "13", "N/A", "N/A", "N/A", "N/A"}));
-        QCOMPARE(texts(tally.puttingFigures(), parLabels),
+        QCOMPARE(texts(parThree.puttingFigures(), parLabels),
                  QStringList({"1.50", "3", "0", "0", "0", "0"}));
     }
 
@@ -374,6 +321,29 @@ class TestCore : public QObject {
         QCOMPARE(read.join('/'), records);
         QCOMPARE(reading.problem.value_or(CsvProblem()).line, line);
         QCOMPARE(reading.problem.value_or(CsvProblem()).problem, problem);
+    }
+
+    void puttingAndFrontOnlyRoundsCountNineByNine() {
+        const StatsTally tally = tallyOf({"345443544", "345443544", "202100322"});
+        QCOMPARE(tally.puttKinds().counts, (std::array<int, 7>{0, 0, 0, 6, 0, 0, 0}));
+        QCOMPARE(tally.putts().count, (Classes{1, 3, 2, 1, 0, 1}));
+        QCOMPARE(tally.putts().sum, (Classes{2, 5, 5, 12, 0, 12}));
+
+        // Putts alone: the front nine counts by its total, the back by hole (0 on par 4: 3+ bogey).
+        const TypedNine puttsOnly{"", "444444444", "222222222"};
+        const StatsTally noStrokes = tallyOf(puttsOnly, puttsOnly);
+        QCOMPARE(noStrokes.puttKinds().counts, (std::array<int, 7>{0, 0, 0, 0, 0, 0, 9}));
+        QCOMPARE(noStrokes.putts().sum, (Classes{0, 18, 0, 18, 18, 36}));
+        QCOMPARE(noStrokes.strokes().count, Classes{});
+
+        // Front-nine-only rounds count as a front nine and as a round.
+        const StatsTally frontOnly = tallyOf({"555555555", "444444444", "222222222"}, {},
+                                             tallyOf({"444444444", "444444444", "111111111"}));
+        QCOMPARE(frontOnly.strokes().count, (Classes{0, 18, 0, 2, 0, 2}));
+        QCOMPARE(texts(frontOnly.strokeFigures(), roundLabels),
+                 QStringList({"40.50", "-", "40.50"}));
+        QCOMPARE(texts(frontOnly.puttingFigures(), roundLabels),
+                 QStringList({"13.50", "N/A", "13.50"}));
     }
 
     void averagesAndTotalsAsAGolferReadsThem() {

@@ -4,20 +4,13 @@
 #include "courses/course_editor.h"
 #include "courses/course_session.h"
 #include "courses/course_viewer.h"
-#include "store/course_store.h"
-#include "support/temp_app_folder.h"
-#include "support/test_helpers.h"
-#include "ui/help_launcher.h"
+#include "support/screen_stores.h"
 
 namespace testing {
 
-struct CourseScreens {
-    TempAppFolder folder;
-    store::CourseStore store{folder.database()};
-    courses::CourseSession session{store};
-    ui::HelpLauncher help{folder.path()};
-    ui::ScreenSwitcher switcher;
-    courses::CourseEditor editor{switcher, session, store, help};
+struct CourseScreens : ScreenStores {
+    courses::CourseSession session{courses};
+    courses::CourseEditor editor{switcher, session, courses, help};
     courses::CourseViewer viewer{switcher, session, help};
 
     QList<QStringList> storedCourses() const {

@@ -1,9 +1,7 @@
 // Kills a Parlivo process that keeps saving at random instants; after every kill the file must
-// be sound and hold what a run without kills makes of the saves reported done. The writer is
-// this binary with --writer: it starts Parlivo over the folder, then saves rounds, courses and
-// golfers through the stores, reporting "begin" and the save before it and "done" after, so at a
-// kill at most one save is open. PARLIVO_KILLS sets the number of kills (200 by default),
-// PARLIVO_KILL_SEED the seed.
+// be sound and hold what a run without kills makes of the saves reported done. The writer (this
+// binary with --writer) reports "begin" and the save before each save and "done" after it.
+// PARLIVO_KILLS sets the number of kills (200 by default), PARLIVO_KILL_SEED the seed.
 #include "app/startup.h"
 #include "store/course_store.h"
 #include "store/database.h"
@@ -12,11 +10,10 @@
 #include "store/schema.h"
 #include "support/test_helpers.h"
 
-#include <QApplication>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QThread>
 #include <QtTest>
+#include <QtWidgets>
+
+using namespace testing;
 
 namespace {
 
@@ -117,9 +114,9 @@ struct Stores {
 
 // Every row of the tables, keys included.
 QList<QList<QStringList>> tables(const QString &folder) {
-    const QString path = QDir(folder).filePath(QLatin1String(store::databaseFileName));
-    return {testing::storedRows(path, "golfers"), testing::storedRows(path, "courseinfo"),
-            testing::storedRows(path, "rounds")};
+    const QString path = QDir(folder).filePath(store::databaseFileName);
+    return {storedRows(path, "golfers"), storedRows(path, "courseinfo"),
+            storedRows(path, "rounds")};
 }
 
 } // namespace
@@ -160,7 +157,7 @@ class TestCrashSafety : public QObject {
             writer.waitForFinished();
 
             QList<QStringList> open; // begun, not done
-            for (const QByteArray &line : testing::fileBytes(report).split('\n')) {
+            for (const QByteArray &line : fileBytes(report).split('\n')) {
                 if (line.startsWith("begin")) {
                     open << QString::fromUtf8(line).split('\t').mid(1);
                 } else if (line == "done") {
@@ -169,8 +166,7 @@ class TestCrashSafety : public QObject {
                 }
             }
             // The pragma read as a table, by a connection that leaves the log to the next writer.
-            QCOMPARE(testing::storedRows(folder.filePath(QLatin1String(store::databaseFileName)),
-                                         "pragma_integrity_check"),
+            QCOMPARE(storedRows(folder.filePath(store::databaseFileName), "pragma_integrity_check"),
                      QList<QStringList>{{"ok"}});
             cutShort += open.size();
             if (tables(folder.path()) != tables(unkilled.path())) {

@@ -1,6 +1,5 @@
-// The database file fails while Parlivo runs: every save says it did not save and why, the
-// screen keeps what the user entered, nothing is written, and once the fault is lifted the
-// same save goes through.
+// The file fails while Parlivo runs: each save says it did not save and why, the screen keeps
+// the entry, nothing is written, and once the fault is lifted the same save goes through.
 #include "core/sample_data.h"
 #include "store/course_store.h"
 #include "store/database.h"
@@ -11,9 +10,6 @@
 #include "support/running_app.h"
 #include "support/test_helpers.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QtTest>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -30,19 +26,18 @@ QWidget *at(const QString &address) {
     return control<QWidget>(address.section('.', 0, 0), address.section('.', 1));
 }
 
-void click(const QString &address) {
-    qobject_cast<QAbstractButton *>(at(address))->click();
-}
-
-// A list entry is picked when the list has it, else typed.
-void enter(const QString &address, const QString &text) {
-    auto *list = qobject_cast<QComboBox *>(at(address));
-    if (list && list->findText(text) >= 0) {
+// A button pressed ("screen.button"), or a text entered ("screen.control=text"): a list entry
+// is picked when the list has it, else typed.
+void perform(const QString &step) {
+    QWidget *control = at(step.section('=', 0, 0));
+    auto *list = qobject_cast<QComboBox *>(control);
+    const QString text = step.section('=', 1);
+    if (!step.contains('=')) {
+        qobject_cast<QAbstractButton *>(control)->click();
+    } else if (list && list->findText(text) >= 0) {
         pick(list, text);
-    } else if (list) {
-        list->setEditText(text);
     } else {
-        qobject_cast<QLineEdit *>(at(address))->setText(text);
+        control->setProperty(list ? "currentText" : "text", text);
     }
 }
 
@@ -67,9 +62,9 @@ SaveKind saveKind(const QString &name, int boxes, const QString &table, int rows
 QStringList shownEntry(const SaveKind &save) {
     QStringList texts;
     for (const QString &step : save.steps.filter("=")) {
-        QWidget *widget = at(step.section('=', 0, 0));
-        auto *list = qobject_cast<QComboBox *>(widget);
-        texts << (list ? list->currentText() : qobject_cast<QLineEdit *>(widget)->text());
+        QWidget *control = at(step.section('=', 0, 0));
+        auto *list = qobject_cast<QComboBox *>(control);
+        texts << (list ? list->currentText() : control->property("text").toString());
     }
     return texts;
 }
@@ -139,7 +134,7 @@ class TestSaveFaults : public QObject {
         RunningApp app(folder.path());
         QVERIFY(dailyBackupMade(folder.path()));
         for (const QString &step : save.steps) {
-            step.contains('=') ? enter(step.section('=', 0, 0), step.section('=', 1)) : click(step);
+            perform(step);
         }
         const QStringList entered = shownEntry(save);
         MessageBoxAnswerer answerer(QMessageBox::Yes);
@@ -165,7 +160,7 @@ class TestSaveFaults : public QObject {
             const rlimit limit{fault == Fault::NoRoomToGrow ? 0u : 100u, noLimit.rlim_max};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
-        click(save.save);
+        perform(save.save);
         setrlimit(RLIMIT_FSIZE, &noLimit);
         lock.reset();
 
@@ -178,7 +173,7 @@ class TestSaveFaults : public QObject {
             QCOMPARE(fileBytes(path), replacement);
         } else if (fault != Fault::Removed) {
             QCOMPARE(storedRows(path, save.table), rowsBefore);
-            click(save.save);
+            perform(save.save);
             QCOMPARE(answerer.shown().size(), 2 * save.boxes - 1); // the question only
             QCOMPARE(storedRows(path, save.table).size(), save.rowsAfter);
         }

@@ -6,8 +6,6 @@
 #include "support/running_app.h"
 #include "support/unusable_files.h"
 
-#include <QtTest>
-
 using namespace testing;
 
 class TestStartupFaults : public QObject {
@@ -19,11 +17,8 @@ class TestStartupFaults : public QObject {
         QFETCH(Fault, fault);
         QFETCH(QString, problem);
         QTemporaryDir folder;
-        const QString file = folder.filePath(QLatin1String(store::databaseFileName));
-        {
-            store::Database database(folder.path());
-            store::GolferStore(database).add(QStringLiteral("Ann O'Neil"));
-        }
+        const QString file = folder.filePath(store::databaseFileName);
+        store::GolferStore(*std::make_unique<store::Database>(folder.path())).add("Ann O'Neil");
         std::unique_ptr<LockHolder> holder = spoil(fault, folder.path(), file);
         QVERIFY2(!holder || holder->holds(), "the other program has no lock");
         const QMap<QString, QByteArray> before = folderContents(folder.path());

@@ -1,33 +1,20 @@
-// The scorecard and the prior rounds viewer it opens, over a temporary database, driven as the
-// user does: by the lists, the boxes and the buttons, found by their names.
+// The scorecard and the prior rounds viewer it opens, driven by the names of their controls.
 #include "core/dates.h"
 #include "courses/course_screens.h"
 #include "rounds/prior_rounds_model.h"
 #include "rounds/scorecard.h"
-#include "store/golfer_store.h"
-#include "store/round_store.h"
-#include "support/message_box_answerer.h"
-#include "ui/palette.h"
+#include "support/screen_stores.h"
 #include "ui/text_box.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTableView>
-#include <cmath>
+#include <QtWidgets>
 #include <memory>
 
 using namespace testing;
 
 namespace {
 
-struct ScorecardApp {
-    TempAppFolder folder;
-    store::CourseStore courses{folder.database()};
-    store::GolferStore golfers{folder.database()};
-    store::RoundStore rounds{folder.database()};
+struct ScorecardApp : ScreenStores {
     courses::CourseSession session{courses};
-    ui::HelpLauncher help{folder.path()};
-    ui::ScreenSwitcher switcher;
     rounds::Scorecard scorecard{switcher, session, golfers, rounds, help};
 
     ScorecardApp() {
@@ -43,16 +30,7 @@ struct ScorecardApp {
     ui::TextBox *box(const char *array, int hole) const {
         return find<ui::TextBox>(ui::indexedName(array, hole));
     }
-    // The texts of the controls named ("lbl9tot cboCourse"), blank-separated.
-    QString texts(const QString &names) const {
-        QStringList texts;
-        for (const QString &name : names.split(' ')) {
-            auto *list = find<QComboBox>(name);
-            texts << (list ? list->currentText()
-                           : find<QObject>(name)->property("text").toString());
-        }
-        return texts.join(' ');
-    }
+    QString texts(const QString &names) const { return shownTexts(&scorecard, names); }
     QString nine(const char *array) const {
         QStringList names;
         for (int hole = 0; hole < core::holesPerNine; ++hole) {
@@ -72,8 +50,7 @@ struct ScorecardApp {
         pick(find<QComboBox>("cboCourse"), courseName);
         pick(find<QComboBox>("cboPlayer"), "Ann O'Neil");
     }
-    // Types each figure ("4 5 3") into a hole of the row from the first, as a user does after
-    // tabbing there: the whole text is replaced.
+    // Types each figure ("4 5 3") over the whole text of a hole, from the first hole on.
     void typeNine(const char *array, const QString &figures) const {
         const QStringList typed = figures.split(' ');
         for (int hole = 0; hole < typed.size(); ++hole) {
@@ -157,6 +134,7 @@ class TestScorecard : public QObject {
         pick(app->find<QComboBox>("cboCourse"), "Cedar Hollow");
         QCOMPARE(app->texts("lblb1(0) lblr1(0) lblp1(8) lblH1(2) lblby lblbtot lblptot"),
                  "400 360 4 3 3600 7290 72");
+        QVERIFY(app->find("lblb1(0)")->y() < app->find("lblw1(0)")->y()); // blue tees on top
         QVERIFY(app->find("cmdNine")->isEnabled() && app->find("cboPlayer")->hasFocus());
         pick(app->find<QComboBox>("cboPlayer"), "Ann O'Neil");
         QVERIFY(app->texts("txtName") == "Ann O'Neil" && app->box("txth1", 0)->hasFocus());
@@ -227,10 +205,8 @@ class TestScorecard : public QObject {
         QTest::newRow("none") << 0 << false;
         QTest::newRow("one") << 1 << false;
         QTest::newRow("two") << 2 << true;
-        QTest::newRow("pages") << 2 * rounds::PriorRoundsModel::pageSize *
-                                          rounds::PriorRoundsModel::pagesKept +
-                                      7
-                               << true;
+        const int pages = rounds::PriorRoundsModel::pagesKept;
+        QTest::newRow("pages") << 2 * rounds::PriorRoundsModel::pageSize * pages + 7 << true;
     }
     void theViewerShowsEveryRoundShadedInTurn() {
         QFETCH(int, rounds);
@@ -248,12 +224,6 @@ class TestScorecard : public QObject {
         QCOMPARE(headers.mid(2, 24).join('|'), "Name|Course|Date| 1| 2| 3| 4| 5| 6| 7| 8| 9|IN|"
                                                "h10|h11|h12|h13|h14|h15|h16|h17|h18| OUT|TOT");
         QCOMPARE(shown, "--" + QString(24, 'x') + QString(42, '-'));
-        // Sized on sample texts in the grid's font: narrow holes in front, wider ones behind.
-        const auto width = [grid](double factor, const char *sample) {
-            return ui::twipsToPixels(std::lround(factor * ui::textWidthTwips(grid, sample)));
-        };
-        QCOMPARE(grid->columnWidth(5), width(1.2, "##"));
-        QCOMPARE(grid->columnWidth(15), width(1.4, "##"));
         const QBrush buttonFace = QGuiApplication::palette().brush(QPalette::Button);
         const int page = rounds::PriorRoundsModel::pageSize;
         for (int row : {rounds - 1, 0, page + 1, 5 * page + 3, rounds - 2, 5, 1}) {

@@ -1,12 +1,7 @@
 #include "core/sample_data.h"
 #include "stats/statistics_screen.h"
-#include "store/course_store.h"
-#include "store/golfer_store.h"
-#include "store/round_store.h"
 #include "store/schema.h"
-#include "support/message_box_answerer.h"
-#include "support/temp_app_folder.h"
-#include "support/test_helpers.h"
+#include "support/screen_stores.h"
 #include "ui/combo_list.h"
 #include "ui/help_launcher.h"
 
@@ -25,24 +20,16 @@ namespace {
 
 const QString ann = core::sampleGolfers(1).constFirst();
 // The counts of the seven score kinds, the averages and totals for par 3, 4 and 5, the rounds.
-const QStringList figureLabels = QString("lbldea lblea lblbi lblpa lblbo lbldbo lbltbo lblave3 "
-                                         "lblave4 lblave5 lblstrokes3 lblstrokes4 lblstrokes5 "
-                                         "lblscoref9 lblscoreb9 lblscore18")
-                                     .split(' ');
-const QStringList frames{"fraScoreRecap", "fraAveRecap", "fraTotals", "fraRounds"};
-const QString strokeCaptions = " Par Recap Strokes | Ave Strokes |Stroke Total|Strokes Per Round";
-const QString puttingCaptions = " Par Recap Putting | Ave Putts |Putt Total|Putts Per Round";
+const QString figureLabels = "lbldea lblea lblbi lblpa lblbo lbldbo lbltbo lblave3 lblave4 "
+                             "lblave5 lblstrokes3 lblstrokes4 lblstrokes5 lblscoref9 lblscoreb9 "
+                             "lblscore18";
+const QString strokeCaptions = " Par Recap Strokes | Ave Strokes |Stroke Total|Strokes Per Round|";
+const QString puttingCaptions = " Par Recap Putting | Ave Putts |Putt Total|Putts Per Round|";
 // Ann's two rounds on Cedar Hollow, in the order of figureLabels.
 const QString annStrokes = "0 0 0 9 18 0 0 3.50 4.74 5.50 14 90 22 40.50 45.00 63.00";
 const QString annPutts = "0 0 0 9 18 0 0 2.00 1.53 2.00 8 29 8 18.00 9.00 22.50";
 
-struct Screen {
-    TempAppFolder folder;
-    store::CourseStore courses{folder.database()};
-    store::GolferStore golfers{folder.database()};
-    store::RoundStore rounds{folder.database()};
-    ui::ScreenSwitcher switcher;
-    ui::HelpLauncher help{folder.path()};
+struct Screen : ScreenStores {
     stats::StatisticsScreen screen{switcher, courses, golfers, rounds, help};
 
     Screen() {
@@ -51,9 +38,9 @@ struct Screen {
         courses.addCourse(core::sampleCourse(1));
         courses.addCourse(core::sampleCourse(0));
     }
-    // Ann on Cedar Hollow: at par in front, two putts a hole, and a stroke over on par-4 holes
-    // behind, a putt a hole; then a stroke over in front only, stored with blanks after her
-    // name. Between them rounds of others, one of them her name in other letter case.
+    // Ann on Cedar Hollow: par in front (two putts a hole), par-4 holes a stroke over behind (a
+    // putt a hole); then only a front nine a stroke over, her name stored with blanks after it.
+    // Between them rounds of others, one of them her name in other letter case.
     void addRounds() {
         const QString pars = "4 5 3 4 4 3 5 4 4 36 ", twoPutts = QString("2 ").repeated(9) + "18 ",
                       zeros = QString("0 ").repeated(10);
@@ -71,16 +58,14 @@ struct Screen {
     }
     ui::ComboList *list(const char *name) { return screen.findChild<ui::ComboList *>(name); }
     QPushButton *button(const char *name) { return screen.findChild<QPushButton *>(name); }
-    // The value labels' texts, or the frames' titles, joined by `separator`.
-    QString texts(const QStringList &names, char separator = ' ', const char *property = "text") {
-        QStringList result;
-        for (const QString &name : names) {
-            result << screen.findChild<QWidget *>(name)->property(property).toString();
+    QString figures() { return shownTexts(&screen, figureLabels); }
+    QString captions() {
+        QStringList titles;
+        for (const char *frame : {"fraScoreRecap", "fraAveRecap", "fraTotals", "fraRounds"}) {
+            titles << screen.findChild<QGroupBox *>(frame)->title();
         }
-        return result.join(separator);
+        return titles.join('|') + '|' + button("cmdPutting")->text();
     }
-    QString figures() { return texts(figureLabels); }
-    QString captions() { return texts(frames, '|', "title"); }
     void calculate(const QString &course, const QString &golfer) {
         pick(list("cboCourse"), course);
         pick(list("cboPlayer"), golfer);
@@ -96,12 +81,13 @@ class TestStatisticsScreen : public QObject {
   private slots:
     void aCalculationShowsTheStrokesViewAndPuttingSwitchesViews() {
         Screen stats;
-        QCOMPARE(stats.captions(), " Par Recap |Ave Strokes|Strokes Total|Strokes Per Round");
+        QCOMPARE(stats.captions(),
+                 " Par Recap |Ave Strokes|Strokes Total|Strokes Per Round|&Putting");
         QCOMPARE(stats.figures(), "0 0 0 0 0 0 0 0.00 0.00 0.00 0 0 0 0 0 0");
         // An empty rounds table is reported and shows empty figures.
         MessageBoxAnswerer answerer;
         stats.calculate("Cedar Hollow", ann);
-        QCOMPARE(stats.captions(), strokeCaptions);
+        QCOMPARE(stats.captions(), strokeCaptions + "&Putting");
         QCOMPARE(stats.figures(), "0 0 0 0 0 0 0 0.00 0.00 N/A 0 0 N/A 0 0 0");
 
         stats.addRounds();
@@ -109,23 +95,22 @@ class TestStatisticsScreen : public QObject {
         QCOMPARE(stats.figures(), annStrokes);
         stats.button("cmdPutting")->click();
         QCOMPARE(stats.figures(), annPutts);
-        QCOMPARE(stats.captions(), puttingCaptions);
+        QCOMPARE(stats.captions(), puttingCaptions + "&Strokes");
         QVERIFY(stats.list("cboCourse")->isHidden() && stats.list("cboPlayer")->isHidden());
 
         // Coming back clears the counts and per-par averages only.
         stats.button("cmdMainMenu")->click();
         stats.switcher.showScreen(&stats.screen);
         QCOMPARE(stats.figures(), "0 0 0 0 0 0 0 0.00 0.00 0.00 8 29 8 18.00 9.00 22.50");
-        QCOMPARE(stats.captions(), puttingCaptions);
+        QCOMPARE(stats.captions(), puttingCaptions + "&Strokes");
 
         // Calculate while the putting view shows: the strokes view, the view button unchanged.
         pick(stats.list("cboCourse"), "Cedar Hollow");
         stats.button("cmdCalculateStats")->click();
         QCOMPARE(stats.figures(), annStrokes);
-        QCOMPARE(stats.button("cmdPutting")->text(), "&Strokes");
+        QCOMPARE(stats.captions(), strokeCaptions + "&Strokes");
         stats.button("cmdPutting")->click();
-        QCOMPARE(stats.captions(), strokeCaptions);
-        QCOMPARE(stats.button("cmdPutting")->text(), "&Putting");
+        QCOMPARE(stats.captions(), strokeCaptions + "&Putting");
 
         // No round on the course: counts 0, par 5 "N/A", the other figures as they were.
         stats.calculate("Pine Ridge", ann);
@@ -157,8 +142,8 @@ class TestStatisticsScreen : public QObject {
         stats.list("cboCourse")->setText("Cedar Hollow ");
         calculate->click();
         QCOMPARE(answerer.shown().size(), 3);
-        QCOMPARE(stats.captions(), strokeCaptions);
-        QCOMPARE(stats.texts({"lbldea", "lblave5", "lblstrokes5", "Label12"}), "0 N/A N/A 0");
+        QCOMPARE(stats.captions(), strokeCaptions + "&Strokes");
+        QCOMPARE(shownTexts(&stats.screen, "lbldea lblave5 lblstrokes5 Label12"), "0 N/A N/A 0");
     }
 
     void chartsShowTheRoundsTheCalculationFound() {

@@ -21,10 +21,7 @@ QByteArray fixture(const QString &name) {
 
 // A temporary application folder holding the bytes as its database file.
 struct OldFolder {
-    explicit OldFolder(const QByteArray &database) {
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(database) == database.size());
-    }
+    explicit OldFolder(const QByteArray &database) { QVERIFY(writeFile(path(), database)); }
     QString path(const QString &name = store::databaseFileName) const { return dir.filePath(name); }
     // Every file but the database's own working files (-wal, -shm).
     QStringList files() const {
@@ -35,9 +32,8 @@ struct OldFolder {
     QTemporaryDir dir;
 };
 
-// The table as the reference tool exported it, as Parlivo is to hold it: without the keys of
-// golfers and rounds (Parlivo numbers them afresh), yes/no as truth values, date/time as the
-// system's short date. The exports hold no commas or quotes inside values.
+// The table as the reference tool exported it (no commas or quotes inside values), as Parlivo
+// holds it: golfers and rounds renumbered, yes/no as True/False, dates as the short date.
 QList<QStringList> exportedRows(const QString &name, const QString &table) {
     const QString csv = QString::fromUtf8(fixture(name + ".expected/" + table + ".csv"));
     QList<QStringList> rows;
@@ -87,18 +83,13 @@ class TestJetImport : public QObject {
     Q_OBJECT
 
   private slots:
-    // A conversion cut off at its last step leaves a half-written draft with its journal, and
-    // the backup name already given to the original; a later conversion in the same folder
-    // takes the next free backup name.
+    // A conversion cut off at its last step leaves a draft with its journal, and the backup
+    // name given to the original; a later conversion in the folder takes the next free name.
     void everyRecordComesOverAndLeftoversAndOlderBackupsAreRespected() {
         const QByteArray text = fixture("qx-text-1.mdb");
         OldFolder folder(text);
-        QVERIFY(store::isJetDatabase(folder.path()));
-        for (const QString name :
-             {"qxdat2000-conversion.tmp", "qxdat2000-conversion.tmp-journal"}) {
-            QFile draft(folder.path(name));
-            QVERIFY(draft.open(QIODevice::WriteOnly) && draft.write("cut off") == 7);
-        }
+        QVERIFY(writeFile(folder.path("qxdat2000-conversion.tmp"), "cut off") &&
+                writeFile(folder.path("qxdat2000-conversion.tmp-journal"), "cut off"));
         QCOMPARE(::link(QFile::encodeName(folder.path()).constData(),
                         QFile::encodeName(folder.path(backupName)).constData()),
                  0);
@@ -109,8 +100,8 @@ class TestJetImport : public QObject {
         QCOMPARE(folder.files(), QStringList({backupName, store::databaseFileName}));
         compareWithExport(folder, "qx-text-1");
 
-        QVERIFY(QFile::remove(folder.path()));
-        QVERIFY(QFile::copy(QStringLiteral(JET_FIXTURES "/") + numeric + ".mdb", folder.path()));
+        QVERIFY(QFile::remove(folder.path()) &&
+                writeFile(folder.path(), fixture(numeric + ".mdb")));
         const QString numbered = "qxdat2000-access-backup-2.mdb";
         QCOMPARE(store::convertJetDatabase(folder.dir.path()).backupName, numbered);
         compareWithExport(folder, numeric);

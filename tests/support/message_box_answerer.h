@@ -1,11 +1,7 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace testing {
 
@@ -22,12 +18,11 @@ struct ShownMessage {
 };
 
 // For QCOMPARE's failure text.
-inline char *toString(const ShownMessage &message) {
+inline char *toString(const ShownMessage &m) {
     return QTest::toString(QStringLiteral("\"%1\" titled \"%2\", icon %3, buttons %4, default %5")
-                               .arg(message.text, message.title)
-                               .arg(message.icon)
-                               .arg(message.buttons.toInt())
-                               .arg(message.defaultButton));
+                               .arg(m.text, m.title, QString::number(m.icon),
+                                    QString::number(m.buttons.toInt()),
+                                    QString::number(m.defaultButton)));
 }
 
 inline ShownMessage okBox(const QString &text, const QString &title,
@@ -39,8 +34,7 @@ inline ShownMessage yesNoBox(const QString &text, const QString &title, QMessage
     return {text, title, icon, QMessageBox::Yes | QMessageBox::No, defaultButton};
 }
 
-// Presses `answer` in every message box that opens until the object goes away, and keeps
-// what each of them showed.
+// Presses `answer` in every message box that opens while it lives, keeping what each showed.
 class MessageBoxAnswerer {
   public:
     explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 
 namespace testing {
 
@@ -19,8 +20,7 @@ class RunningApp {
     explicit RunningApp(const QString &folder) : started_(app::start(folder)) {}
     explicit RunningApp(const app::Folders &folders) : started_(app::start(folders)) {}
     ~RunningApp() { app::shutDown(); }
-    RunningApp(const RunningApp &) = delete;
-    RunningApp &operator=(const RunningApp &) = delete;
+    Q_DISABLE_COPY(RunningApp)
     bool started() const { return started_; }
 
   private:
@@ -38,12 +38,10 @@ inline bool dailyBackupMade(const QString &folder) {
 
 // A window of the program by its objectName; null when there is none.
 inline QWidget *screen(const QString &name) {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name) {
-            return window;
-        }
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto named = [&name](const QWidget *window) { return window->objectName() == name; };
+    const auto found = std::find_if(windows.begin(), windows.end(), named);
+    return found == windows.end() ? nullptr : *found;
 }
 
 template <class T> T *control(const QString &screenName, const QString &name) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers the test programs share: what a database file holds, the lists of a screen.
+// Helpers the test programs share: what a database file holds, files, what controls show.
 #include <QComboBox>
 #include <QFile>
 #include <QTest>
@@ -28,9 +28,34 @@ inline QList<QStringList> storedRows(const QString &databasePath, const QString 
     return rows;
 }
 
+inline QStringList storedColumn(const QString &databasePath, const QString &table, int column) {
+    QStringList values;
+    for (const QStringList &row : storedRows(databasePath, table)) {
+        values << row.value(column);
+    }
+    return values;
+}
+
 inline QByteArray fileBytes(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Replaces the file's content; true when every byte was written.
+inline bool writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the named controls ("lblb1(0) cboCourse") show, blank-separated; of a list, its line.
+inline QString shownTexts(const QObject *parent, const QString &names) {
+    QStringList texts;
+    for (const QString &name : names.split(' ')) {
+        const QObject *control = parent->findChild<QObject *>(name);
+        const auto *list = qobject_cast<const QComboBox *>(control);
+        texts << (list ? list->currentText() : control->property("text").toString());
+    }
+    return texts.join(' ');
 }
 
 inline QStringList entries(const QComboBox *list) {

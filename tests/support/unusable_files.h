@@ -1,13 +1,11 @@
 #pragma once
 
-// The ways a database file can be unusable at start-up, made on a real folder, shared by the
-// store's tests and the start-up's.
+// The ways a database file can be unusable, made on a real folder (store and start-up tests).
 #include "support/lock_holder.h"
 #include "support/test_helpers.h"
 
 #include <QDir>
 #include <QMap>
-#include <QTest>
 #include <memory>
 
 namespace testing {
@@ -73,19 +71,15 @@ inline void addUnusableFileRows() {
     QTest::newRow("locked, rollback journal") << Fault::LockedRollbackJournal << locked;
 }
 
-// What the message says for the fault's problem with the file.
 inline QString unusableFileText(const QString &file, const QString &problem) {
     return "Parlivo cannot use its database file\n" + QDir::toNativeSeparators(file) + "\n\n" +
            problem;
 }
 
-// Spoils a folder holding a good database; returns the other program that keeps the file
-// locked, if any.
+// Spoils a folder holding a good database; returns the program then locking the file, if any.
 inline std::unique_ptr<LockHolder> spoil(Fault fault, const QString &folder, const QString &file) {
     if (fault == Fault::NotSqlite || fault == Fault::Empty) {
-        QFile writer(file);
-        writer.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        writer.write(fault == Fault::Empty ? "" : QByteArray("Scores 1998\r\n").repeated(300));
+        writeFile(file, fault == Fault::Empty ? "" : QByteArray("Scores 1998\r\n").repeated(300));
     } else if (fault == Fault::OtherProgramsFile || fault == Fault::OtherProgramsFileWithLog) {
         QFile::remove(file);
         runSql(file, "PRAGMA journal_mode=WAL; CREATE TABLE notes (body TEXT)",

@@ -5,39 +5,22 @@
 #include "ui/help_launcher.h"
 #include "ui/message_box.h"
 #include "ui/numeric_entry.h"
-#include "ui/option_array.h"
 #include "ui/pictures.h"
 #include "ui/screen.h"
 #include "ui/slow_work_notice.h"
-#include "ui/sound_device.h"
 #include "ui/text_box.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
-using ui::SoundDevice;
+using namespace testing;
 
 namespace {
 
-class ProbeScreen : public ui::Screen {
-  public:
+// Logs its name each time it becomes the active screen.
+struct ProbeScreen : ui::Screen {
     ProbeScreen(const QString &name, ui::ScreenSwitcher &switcher, QStringList &log)
         : ui::Screen(name, switcher), log_(log) {}
-
-  protected:
     void activated() override { log_ << objectName(); }
-
-  private:
     QStringList &log_;
 };
-
-// A picture that failed to load still has its size but only the transparent fill.
-bool isDrawn(const QPixmap &picture) {
-    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    QImage plain(image.size(), QImage::Format_ARGB32);
-    plain.fill(image.pixel(0, 0));
-    return image != plain;
-}
 
 } // namespace
 
@@ -74,7 +57,7 @@ class TestUi : public QObject {
 
         box->setFocus();
         ui::makeNumericEntry(box, next);
-        QTest::keyClicks(box, "41a-2 .3x567890"); // no length limit either
+        QTest::keyClicks(box, "41a-2 ./3x:567890"); // no length limit either
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(box->text(), "412356789");
@@ -90,42 +73,22 @@ class TestUi : public QObject {
         QCOMPARE(box->text(), "412356789-12.5 yards");
     }
 
-    void comboListFillsInOrderAndPicksOnlyOnTheUsersChoice() {
-        QWidget window;
-        ui::ComboList sorted("cboGolfer", true, &window);
-        ui::ComboList plain("cboCourse", false, &window);
+    void listsFillInOrderAndPickOnlyOnTheUsersChoice() {
+        // Sorted ignoring case, names alike in their order (unsorted lists: the app's test).
+        ui::ComboList sorted("cboGolfer", true);
         const QStringList names = {"bob", "Carl", "alice", "Bob", "BOB"};
         sorted.fill({"old"}, "Select Golfer");
         sorted.fill(names, "Select Golfer");
-        plain.fill(names, "Select Course");
-        QCOMPARE(testing::entries(&sorted), QStringList({"alice", "bob", "Bob", "BOB", "Carl"}));
-        QCOMPARE(testing::entries(&plain), names);
+        QCOMPARE(entries(&sorted), QStringList({"alice", "bob", "Bob", "BOB", "Carl"}));
         QCOMPARE(sorted.text(), "Select Golfer");
 
         int picks = 0;
         connect(&sorted, &ui::ComboList::picked, [&] { ++picks; });
         sorted.setCurrentIndex(2);
-        testing::pick(&sorted, "Carl");
+        pick(&sorted, "Carl");
         sorted.setText("Dave");
         QTest::keyClick(sorted.lineEdit(), Qt::Key_Return);
-        QCOMPARE(sorted.count(), names.size());
-        QCOMPARE(sorted.text(), "Dave");
-        QCOMPARE(picks, 1);
-    }
-
-    void optionClickedRunsAlsoWhenCodeSelects() {
-        QWidget frame;
-        ui::OptionArray options("Option1", &frame);
-        options.add("ON", &frame);
-        options.add("OFF", &frame);
-        QCOMPARE(options.button(1)->objectName(), "Option1(1)");
-        QList<int> clicks;
-        connect(&options, &ui::OptionArray::clicked, [&](int index) { clicks << index; });
-        options.select(1);
-        options.select(1);
-        QVERIFY(options.isSelected(1) && !options.isSelected(0));
-        options.button(0)->click();
-        QCOMPARE(clicks, QList<int>({1, 1, 0}));
+        QCOMPARE(QString("%1 %2 %3").arg(sorted.count()).arg(sorted.text()).arg(picks), "5 Dave 1");
     }
 
     void helpButtonStartsTheHelpProgramOrSaysItCannot() {
@@ -133,25 +96,21 @@ class TestUi : public QObject {
         const ui::HelpLauncher help(folder.path());
         QWidget screen;
         QToolButton *button = ui::makeHelpButton(help, &screen);
-        QCOMPARE(button->objectName(), "cmdHelp");
-        QCOMPARE(button->toolTip(), " Click Here for HELP ");
+        QCOMPARE(button->objectName() + button->toolTip(), "cmdHelp Click Here for HELP ");
         QVERIFY(!button->isHidden() && !button->icon().isNull());
 
-        testing::MessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
         button->click();
-        const QString program = QDir::toNativeSeparators(folder.filePath("QxgolfHelp.exe"));
-        QCOMPARE(answerer.shown(), QList<testing::ShownMessage>({testing::okBox(
-                                       "The help program could not be started:\n" + program,
-                                       " Help ", QMessageBox::Critical)}));
+        const QString program = folder.filePath("QxgolfHelp.exe");
+        QCOMPARE(answerer.shown(), QList{okBox("The help program could not be started:\n" +
+                                                   QDir::toNativeSeparators(program),
+                                               " Help ", QMessageBox::Critical)});
 
         // A stand-in logging how many arguments it got and the folder it runs in.
-        QFile script(folder.filePath("QxgolfHelp.exe"));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\necho \"$# $(pwd)\" >> started.log\n");
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        QVERIFY(writeFile(program, "#!/bin/sh\necho \"$# $(pwd)\" >> started.log\n"));
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         button->click();
-        QTRY_COMPARE(testing::fileBytes(folder.filePath("started.log")),
+        QTRY_COMPARE(fileBytes(folder.filePath("started.log")),
                      "0 " + QDir(folder.path()).canonicalPath().toUtf8() + "\n");
         QCOMPARE(answerer.shown().size(), 1);
     }
@@ -165,7 +124,7 @@ class TestUi : public QObject {
         golfers.showScreen();
         golfers.showScreen(); // already the active screen
         {
-            testing::MessageBoxAnswerer answerer;
+            MessageBoxAnswerer answerer;
             ui::messageBox("text", ui::Buttons::Ok, ui::Icon::None, "title");
         }
         QApplication::processEvents();
@@ -180,22 +139,14 @@ class TestUi : public QObject {
         QTRY_COMPARE(log.last(), QString("frmMain"));
     }
 
-    void everyPictureIsDrawnAtItsSize() {
-        QList<QImage> seen;
+    // The pictures come from PNG files made when Parlivo is built.
+    void everyPictureIsThereAtItsSize() {
         for (int position = 1; position <= ui::pictureListSize; ++position) {
-            const QPixmap picture = ui::listPicture(position);
-            QCOMPARE(picture.size(), QSize(85, 122));
-            QVERIFY2(isDrawn(picture) && !seen.contains(picture.toImage()),
-                     qPrintable(QString::number(position)));
-            seen << picture.toImage();
+            QCOMPARE(ui::listPicture(position).size(), QSize(85, 122));
         }
         QVERIFY(ui::listPicture(0).isNull() && ui::listPicture(ui::pictureListSize + 1).isNull());
-        QCOMPARE(ui::fairwayPicture().size(), QSize(500, 105));
-        QVERIFY(isDrawn(ui::fairwayPicture()));
-        const QImage ball = ui::ballPicture().toImage();
-        QCOMPARE(ball.size(), QSize(49, 54));
-        QCOMPARE(QList<int>({qAlpha(ball.pixel(0, 0)), qAlpha(ball.pixel(24, 24))}),
-                 QList<int>({0, 255}));
+        QCOMPARE(QList<QSize>({ui::fairwayPicture().size(), ui::ballPicture().size()}),
+                 QList<QSize>({QSize(500, 105), QSize(49, 54)}));
     }
 
     void slowWorkIsExplainedOnlyOnceTheDelayIsOver() {
@@ -214,51 +165,9 @@ class TestUi : public QObject {
         }
         ui::SlowWorkNotice slow(" Parlivo", "Because", std::chrono::milliseconds(0));
         slow.stillWorking();
-        QVERIFY(shownNotice());
+        QVERIFY(shownNotice() && shownNotice()->isModal());
         QCOMPARE(QStringList({shownNotice()->windowTitle(), shownNotice()->labelText()}),
                  QStringList({" Parlivo", "Because"}));
-        QVERIFY(shownNotice()->isModal());
-    }
-
-    void soundPlaysOnlyFromTheBeginningAndFailsQuietly() {
-        QTemporaryDir folder;
-        QFile wave(folder.filePath("golfswng.wav")); // empty: 8 kHz, 8 bits, mono
-        QVERIFY(wave.open(QIODevice::WriteOnly));
-        wave.write(QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
-                              "\x01\0\x08\0data\0\0\0\0",
-                              44));
-        wave.close();
-        SoundDevice device(nullptr, "MMcsound");
-        QSignalSpy played(&device, &SoundDevice::playStarted);
-        device.setDeviceType("WaveAudio");
-        device.setFileName(wave.fileName());
-        const auto send = [&device](const QStringList &commands) {
-            for (const QString &command : commands) {
-                device.setCommand(command);
-            }
-        };
-        for (const char *command : {"close", "PLAY", "PREV"}) {
-            device.setCommand(command); // a new device is closed
-            QCOMPARE(device.error(), SoundDevice::Error::NotOpen);
-        }
-
-        send({"open", "PLAY", "PLAY"}); // the second from the end: nothing to hear
-        QCOMPARE(played.count(), 1);
-        send({"PREV", "play", "Prev", "pLaY", "prev"}); // any case will do
-        QCOMPARE(played.count(), 3);
-        send({"PLAY", "CLOSE", "Open"}); // reopened at the beginning
-        QVERIFY(device.isOpen() && device.atStart());
-        QCOMPARE(device.error(), SoundDevice::Error::None);
-        send({"PLAY", "open"}); // stays open where it was
-        QCOMPARE(device.error(), SoundDevice::Error::AlreadyOpen);
-        send({"rewind"});
-        QCOMPARE(device.error(), SoundDevice::Error::UnknownCommand);
-        QVERIFY(device.isOpen() && !device.atStart());
-        device.setFileName(folder.filePath("missing.wav"));
-        send({"close", "open"});
-        QCOMPARE(device.error(), SoundDevice::Error::FileNotFound);
-        send({"PLAY"});
-        QCOMPARE(played.count(), 5);
     }
 };
 
