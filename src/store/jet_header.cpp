@@ -1,7 +1,6 @@
 #include "jet_header.h"
 
 #include "error.h"
-#include "jet_import.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -17,26 +17,12 @@ const QByteArray problemTag("problem");
 constexpr int problemMaxLength = 300;
 
 QByteArray escaped(const QString &text) {
-    QByteArray bytes;
-    for (const char byte : text.toUtf8()) {
-        switch (byte) {
-        case '\\':
-            bytes += "\\\\";
-            break;
-        case '\t':
-            bytes += "\\t";
-            break;
-        case '\n':
-            bytes += "\\n";
-            break;
-        case '\r':
-            bytes += "\\r";
-            break;
-        default:
-            bytes += byte;
-        }
-    }
-    return bytes;
+    // The backslashes first, so that no escape is escaped again.
+    return text.toUtf8()
+        .replace('\\', "\\\\")
+        .replace('\t', "\\t")
+        .replace('\n', "\\n")
+        .replace('\r', "\\r");
 }
 
 QByteArray line(const QByteArray &tag, const QStringList &fields) {
@@ -92,101 +78,26 @@ std::optional<QStringList> fieldsOf(const QByteArray &line) {
     return fields;
 }
 
-bool isPlainText(const QString &text) {
-    for (const QChar c : text) {
+QStringList countsOf(const QList<JetTable> &tables) {
+    QStringList counts;
+    for (const JetTable &table : tables) {
+        counts << QString::number(table.records.size());
+    }
+    return counts;
+}
+
+// One line of text the reader worded, not too long to be its own.
+bool isProblemText(const QStringList &fields) {
+    if (fields.size() != 1 || fields.first().isEmpty() ||
+        fields.first().size() > problemMaxLength) {
+        return false;
+    }
+    for (const QChar c : fields.first()) {
         if (c.category() == QChar::Other_Control) {
             return false;
         }
     }
     return true;
-}
-
-// Takes the lines one by one, in the order the reader writes them.
-class TransferParser {
-  public:
-    // False as soon as the line breaks the form.
-    bool take(const QByteArray &line);
-    std::optional<JetTransfer> result() const;
-
-  private:
-    bool takeTable(const QStringList &fields);
-    bool takeRecord(const QStringList &fields);
-    bool takeEnd(const QStringList &fields);
-    bool takeProblem(const QStringList &fields);
-
-    const QList<JetTable> wanted_ = wantedJetTables();
-    JetTransfer transfer_;
-    bool headerSeen_ = false;
-    bool finished_ = false;
-};
-
-bool TransferParser::take(const QByteArray &line) {
-    if (finished_) {
-        return false;
-    }
-    if (!headerSeen_) {
-        headerSeen_ = line == headerLine;
-        return headerSeen_;
-    }
-    const QByteArray tag = line.left(line.indexOf('\t'));
-    const std::optional<QStringList> fields = fieldsOf(line);
-    if (!fields) {
-        return false;
-    }
-    if (tag == tableTag) {
-        return takeTable(*fields);
-    }
-    if (tag == recordTag) {
-        return takeRecord(*fields);
-    }
-    finished_ = true;
-    if (tag == endTag) {
-        return takeEnd(*fields);
-    }
-    return tag == problemTag && takeProblem(*fields);
-}
-
-bool TransferParser::takeTable(const QStringList &fields) {
-    const qsizetype next = transfer_.tables.size();
-    if (next == wanted_.size() || fields.value(0) != wanted_.at(next).name ||
-        fields.mid(1) != wanted_.at(next).columns) {
-        return false;
-    }
-    transfer_.tables << wanted_.at(next);
-    return true;
-}
-
-bool TransferParser::takeRecord(const QStringList &fields) {
-    if (transfer_.tables.isEmpty() || fields.size() != transfer_.tables.last().columns.size()) {
-        return false;
-    }
-    transfer_.tables.last().records << fields;
-    return true;
-}
-
-bool TransferParser::takeEnd(const QStringList &fields) {
-    if (transfer_.tables.size() != wanted_.size() || fields.size() != wanted_.size()) {
-        return false;
-    }
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (fields.at(i) != QString::number(transfer_.tables.at(i).records.size())) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool TransferParser::takeProblem(const QStringList &fields) {
-    transfer_.problem = fields.value(0);
-    return fields.size() == 1 && !transfer_.problem.isEmpty() &&
-           transfer_.problem.size() <= problemMaxLength && isPlainText(transfer_.problem);
-}
-
-std::optional<JetTransfer> TransferParser::result() const {
-    if (!finished_) {
-        return std::nullopt;
-    }
-    return transfer_;
 }
 
 } // namespace
@@ -222,20 +133,38 @@ QByteArray transferProblemLine(const QString &problem) {
 }
 
 std::optional<JetTransfer> parseJetTransfer(const QByteArray &output) {
-    TransferParser parser;
-    qsizetype start = 0;
-    while (start < output.size()) {
-        const qsizetype end = output.indexOf('\n', start);
-        if (end < 0 || !parser.take(output.mid(start, end - start))) {
+    if (!output.endsWith('\n')) {
+        return std::nullopt;
+    }
+    const QList<QByteArray> lines = output.chopped(1).split('\n');
+    if (lines.first() != headerLine) {
+        return std::nullopt;
+    }
+    const QList<JetTable> wanted = wantedJetTables();
+    JetTransfer transfer;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray tag = lines.at(i).left(lines.at(i).indexOf('\t'));
+        const std::optional<QStringList> fields = fieldsOf(lines.at(i));
+        const bool last = i == lines.size() - 1;
+        const qsizetype table = transfer.tables.size();
+        if (!fields) {
+            return std::nullopt;
+        } else if (tag == tableTag && table < wanted.size() &&
+                   *fields == QStringList(wanted.at(table).name) + wanted.at(table).columns) {
+            transfer.tables << wanted.at(table);
+        } else if (tag == recordTag && table > 0 &&
+                   fields->size() == transfer.tables.last().columns.size()) {
+            transfer.tables.last().records << *fields;
+        } else if (tag == endTag && last && table == wanted.size() &&
+                   *fields == countsOf(transfer.tables)) {
+            return transfer;
+        } else if (tag == problemTag && last && isProblemText(*fields)) {
+            return JetTransfer{{}, fields->first()}; // what came before it is of no use
+        } else {
             return std::nullopt;
         }
-        start = end + 1;
     }
-    std::optional<JetTransfer> transfer = parser.result();
-    if (transfer && !transfer->problem.isEmpty()) {
-        transfer->tables.clear(); // what came before the problem is of no use
-    }
-    return transfer;
+    return std::nullopt; // cut off before its end
 }
 
 } // namespace store
