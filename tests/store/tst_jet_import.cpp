@@ -165,6 +165,7 @@ class TestJetImport : public QObject {
         QTest::newRow("ends early")
             << QByteArray("echo parlivo-jet-tables 1; echo table") << "did not pass the checks.";
         QTest::newRow("runs away") << QByteArray("exec yes record") << "far more data";
+        QTest::newRow("hangs") << QByteArray("exec sleep 100") << "did not end within 30 seconds.";
         QTest::newRow("missing") << QByteArray() << "is missing from its folder.";
     }
     void aFailingReaderRefusesTheFile() {
