@@ -57,12 +57,14 @@ void copyDatabase(const QString &source, const QString &target) {
         throw Error(QStringLiteral("The database file could not be read: %1")
                         .arg(QString::fromUtf8(sqlite3_errmsg(from.db))));
     }
+    guardConnection(from.db);
     sqlite3_busy_timeout(from.db, busyWaitMs);
     Connection to;
     if (sqlite3_open_v2(QFile::encodeName(target).constData(), &to.db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         throw Error(writeProblem(to.db, sqlite3_errcode(to.db)));
     }
+    guardConnection(to.db);
     sqlite3_backup *backup = sqlite3_backup_init(to.db, "main", from.db, "main");
     if (!backup) {
         throw Error(writeProblem(to.db, sqlite3_errcode(to.db)));

@@ -96,6 +96,7 @@ sqlite3 *openConnection(const QString &path) {
         sqlite3_close(db);
         throw Error(unusableFileText(path, message));
     }
+    guardConnection(db);
     sqlite3_busy_timeout(db, busyWaitMs);
     try {
         // Readers never block the writer in WAL mode; FULL makes each commit durable.
@@ -161,6 +162,7 @@ void checkDatabase(const QString &path) {
         sqlite3_close(db);
         throw Error(unusableFileText(path, QStringLiteral("The file cannot be opened.")));
     }
+    guardConnection(db);
     sqlite3_busy_timeout(db, lockProbeMs);
     if (logWaiting) {
         // Changes waiting in the file's log stay there: a file that is refused must be left
@@ -331,6 +333,11 @@ Database::ReadTransaction::ReadTransaction(Database &database) : database_(datab
 
 Database::ReadTransaction::~ReadTransaction() {
     sqlite3_exec(database_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void guardConnection(sqlite3 *db) {
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
 }
 
 QString unusableFileText(const QString &path, const QString &problem) {

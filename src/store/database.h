@@ -94,6 +94,11 @@ class Database {
     sqlite3 *db_ = nullptr;
 };
 
+// Set on every connection before it reads a file: a file from elsewhere cannot use its own
+// triggers or views to call the functions Parlivo registers, nor change its schema behind
+// SQLite's back (SQLITE_DBCONFIG_DEFENSIVE on, trusted_schema off).
+void guardConnection(sqlite3 *db);
+
 // The message of a database file that cannot be used: the file's path, then the problem.
 QString unusableFileText(const QString &path, const QString &problem);
 

@@ -43,6 +43,7 @@ sqlite3 *openDraft(const QString &path, int flags) {
         sqlite3_close(db);
         throw Error(QStringLiteral("The new database cannot be written: %1").arg(message));
     }
+    guardConnection(db);
     return db;
 }
 

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "jet_header.h"
+
 #include <QString>
 
 namespace store {
-
-// True when the file begins as a Jet 3 (Access 97) or Jet 4 (Access 2000) database does: the
-// format the program Parlivo replaces kept its data in. Reads the first bytes only.
-bool isJetDatabase(const QString &path);
 
 // What a conversion brought over, and the name the original file is kept under.
 struct JetConversion {

@@ -1,5 +1,6 @@
 #include "store/database.h"
 #include "store/jet_import.h"
+#include "store/jet_transfer.h"
 #include "support/test_helpers.h"
 
 #include <QtCore>
@@ -116,14 +117,14 @@ class TestJetImport : public QObject {
         const QByteArray whole = fixture(numeric + ".mdb");
         QTest::newRow("cut inside a page") << whole.left(140000) << "cut short";
         QTest::newRow("first page only") << whole.left(4096) << "list of tables";
-        QTest::newRow("tables lost") << whole.left(65536) << "\"golfers\" is missing";
+        QTest::newRow("tables lost") << whole.left(65536) << "\"golfers\" cannot be found";
         QTest::newRow("records lost") << whole.left(135168) << "only 0 can be read";
         const QString password = "protected by a database password";
         QTest::newRow("Jet 4 password")
             << withPassword(QByteArray("B\0i\0r\0d\0i\0e\0", 12), false) << password;
         QTest::newRow("Jet 3 password") << withPassword("Birdie", true) << password;
-        // Damage inside the masked header reads as a password; elsewhere as a lost page.
-        QTest::newRow("damaged header") << fixture("damaged/qx-numeric-damaged-a.mdb") << password;
+        QTest::newRow("damaged header")
+            << fixture("damaged/qx-numeric-damaged-a.mdb") << "It is damaged: its first page";
         QTest::newRow("damaged table definition")
             << fixture("damaged/qx-text-damaged-a.mdb")
             << "the pages of the table \"courseinfo\" cannot be found";
@@ -145,6 +146,40 @@ class TestJetImport : public QObject {
                  qPrintable(message));
         QCOMPARE(folder.files(), QStringList(store::databaseFileName));
         QCOMPARE(fileBytes(folder.path()), database);
+    }
+
+    // Whatever becomes of the reader of Access files, the file is refused and left as it is.
+    void aFailingReaderRefusesTheFile_data() {
+        QTest::addColumn<QByteArray>("reader"); // a shell script in its place; none: missing
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("crashes") << QByteArray("kill -SEGV $$") << "broke down on it.";
+        QTest::newRow("ends early")
+            << QByteArray("echo parlivo-jet-tables 1; echo table") << "did not pass the checks.";
+        QTest::newRow("runs away") << QByteArray("exec yes record") << "far more data";
+        QTest::newRow("hangs") << QByteArray("exec sleep 100") << "did not end within 30 seconds.";
+        QTest::newRow("missing") << QByteArray() << "is missing from its folder.";
+    }
+    void aFailingReaderRefusesTheFile() {
+        QFETCH(QByteArray, reader);
+        QFETCH(QString, problem);
+        const QByteArray original = fixture(numeric + ".mdb");
+        OldFolder folder(original);
+        // The reader is found beside the program: here a copy of this one.
+        QTemporaryDir programFolder;
+        const QString program = programFolder.filePath("tst_jet_import");
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        if (!reader.isEmpty()) {
+            QFile script(programFolder.filePath(store::jetReaderName));
+            QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n" + reader) > 0);
+            QVERIFY(script.setPermissions(script.permissions() | QFile::ExeUser));
+        }
+        QProcess child;
+        child.start(program, {convertFlag, folder.dir.path()});
+        QVERIFY(child.waitForFinished(60000));
+        const QString message = QString::fromUtf8(child.readAllStandardError());
+        QVERIFY2(message.contains(problem), qPrintable(message));
+        QCOMPARE(folder.files(), QStringList(store::databaseFileName));
+        QCOMPARE(fileBytes(folder.path()), original);
     }
 
     void aMissingColumnReadsZero() {
@@ -185,13 +220,18 @@ class TestJetImport : public QObject {
 };
 
 int main(int argc, char *argv[]) {
+    QCoreApplication application(argc, argv); // the conversion finds its reader beside it
     if (argc == 3 && qstrcmp(argv[1], convertFlag) == 0) {
         std::puts("converting");
         std::fflush(stdout);
-        store::convertJetDatabase(QString::fromLocal8Bit(argv[2])); // a failure shows afterwards
+        try {
+            store::convertJetDatabase(QString::fromLocal8Bit(argv[2]));
+        } catch (const store::Error &error) {
+            std::fputs(qPrintable(error.message()), stderr);
+            return 1;
+        }
         return 0;
     }
-    QCoreApplication application(argc, argv);
     TestJetImport test;
     return QTest::qExec(&test, argc, argv);
 }

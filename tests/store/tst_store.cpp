@@ -69,6 +69,16 @@ class TestStore : public QObject {
         QCOMPARE(after, before);
     }
 
+    // A file from elsewhere cannot use its own triggers to call the program's functions: the
+    // save that sets one off is refused, and nothing of it is kept.
+    void aTriggerOfTheFileCannotCallTheProgramsFunctions() {
+        TempAppFolder folder;
+        runSql(folder.databasePath(), "CREATE TRIGGER spy AFTER INSERT ON golfers BEGIN "
+                                      "SELECT golferRoundsKey(new.golfer_name); END");
+        QVERIFY_THROWS_EXCEPTION(store::Error, store::GolferStore(folder.database()).add("Ann"));
+        QCOMPARE(storedRows(folder.databasePath(), "golfers"), QList<QStringList>());
+    }
+
     // Golfer records compare letter by letter; the rounds' upper-case key makes ß "SS".
     void aGolferGoesWithTheLastMatchingRecordAndAllRounds_data() {
         QTest::addColumn<QStringList>("golfers");
