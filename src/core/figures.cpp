@@ -103,7 +103,7 @@ qsizetype asciiDigitsEnd(const QString &text, qsizetype from) {
 double wholeNumber(const QString &text, qsizetype start, qsizetype digitsStart, qsizetype end) {
     double value = 0;
     for (qsizetype at = digitsStart; at < end; ++at) {
-        value = value * 10 + text.at(at).digitValue();
+        value = value * 10 + (text.at(at).unicode() - u'0');
     }
     return start < digitsStart && text.at(start) == QLatin1Char('-') ? -value : value;
 }
@@ -113,6 +113,10 @@ double wholeNumber(const QString &text, qsizetype start, qsizetype digitsStart, 
 // Scanned by hand rather than matched with a regular expression: the statistics read every
 // figure of every round through here. Blanks are ASCII white space; digits are ASCII digits.
 double leadingNumber(const QString &text) {
+    // Nearly every stored figure is one or two digits and nothing else.
+    if (text.size() <= 2 && asciiDigitsEnd(text, 0) == text.size()) {
+        return wholeNumber(text, 0, 0, text.size());
+    }
     qsizetype start = 0;
     while (start < text.size() && isAsciiBlank(text.at(start))) {
         ++start;

@@ -186,19 +186,19 @@ void StatisticsScreen::activated() {
 void StatisticsScreen::calculate() {
     // Even a refused selection zeroes what the views are formed from.
     tally_ = core::StatsTally();
-    charted_ = ChartSubject();
+    charted_.reset();
     if (selectionIsComplete()) {
         try {
             addUpRounds();
             showStrokesView();
         } catch (const store::Error &error) {
             tally_ = core::StatsTally();
-            charted_ = ChartSubject();
+            charted_.reset();
             ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical, windowTitle());
         }
     }
     calculateButton_->setEnabled(false);
-    chartsButton_->setEnabled(!charted_.rounds.isEmpty());
+    chartsButton_->setEnabled(charted_.has_value());
 }
 
 // The course is asked for first; its prompt counts only exactly as written.
@@ -227,20 +227,23 @@ void StatisticsScreen::addUpRounds() {
     }
     const QString golfer = golferList_->text();
     const QString course = courseList_->text();
-    const auto rounds = rounds_.roundsOf(golfer, course);
-    for (const core::Round &round : rounds) {
+    // Added up as they are read: the rounds are not kept.
+    bool found = false;
+    rounds_.forEachRoundOf(golfer, course, [this, &found](const core::Round &round) {
         tally_.addRound(round);
-    }
-    if (!rounds.isEmpty()) {
-        charted_ = ChartSubject{golfer, course, chartPars(rounds), rounds};
+        found = true;
+    });
+    if (found) {
+        charted_ = ChartedNames{golfer, course};
     }
 }
 
 // The pars of the catalogue's course of that name; failing one, those the latest round
 // stored.
-core::HolePars StatisticsScreen::chartPars(const QVector<core::Round> &rounds) const {
+core::HolePars StatisticsScreen::chartPars(const QString &courseName,
+                                           const QVector<core::Round> &rounds) const {
     for (const core::Course &course : courses_.courses()) {
-        if (core::trimSpaces(course.name) == courseList_->text()) {
+        if (core::trimSpaces(course.name) == courseName) {
             return core::parsOf(course);
         }
     }
@@ -249,8 +252,18 @@ core::HolePars StatisticsScreen::chartPars(const QVector<core::Round> &rounds) c
 
 // Over this screen until closed, so that the figures cannot change under it.
 void StatisticsScreen::openCharts() {
-    auto *charts = new ChartsWindow(charted_, this);
-    charts->open();
+    try {
+        const auto [golfer, course] = *charted_;
+        const QVector<core::Round> rounds = rounds_.roundsOf(golfer, course);
+        if (rounds.isEmpty()) {
+            return; // another program has removed them since the calculation
+        }
+        auto *charts =
+            new ChartsWindow(ChartSubject{golfer, course, chartPars(course, rounds), rounds}, this);
+        charts->open();
+    } catch (const store::Error &error) {
+        ui::messageBox(error.message(), ui::Buttons::Ok, ui::Icon::Critical, windowTitle());
+    }
 }
 
 void StatisticsScreen::switchView() {

@@ -5,6 +5,8 @@
 #include "core/statistics.h"
 #include "ui/screen.h"
 
+#include <optional>
+
 class QPushButton;
 namespace store {
 class CourseStore;
@@ -44,7 +46,7 @@ class StatisticsScreen : public ui::Screen {
     void switchView();
     void showStrokesView();
     void showPuttingView();
-    core::HolePars chartPars(const QVector<core::Round> &rounds) const;
+    core::HolePars chartPars(const QString &courseName, const QVector<core::Round> &rounds) const;
     void openCharts();
 
     const store::CourseStore &courses_;
@@ -52,8 +54,13 @@ class StatisticsScreen : public ui::Screen {
     store::RoundStore &rounds_;
     // The figures of the last press of Calculate, which both views are formed from.
     core::StatsTally tally_;
-    // The rounds that calculation found, for the charts.
-    ChartSubject charted_;
+    // The names that calculation found rounds of, for the charts, which read those rounds
+    // when they are opened.
+    struct ChartedNames {
+        QString golfer;
+        QString course;
+    };
+    std::optional<ChartedNames> charted_;
 
     ui::ComboList *golferList_;
     ui::ComboList *courseList_;

@@ -89,8 +89,11 @@ void run(sqlite3 *db, const char *sql) {
 sqlite3 *openConnection(const QString &path) {
     sqlite3 *db = nullptr;
     const QByteArray name = QFile::encodeName(path);
+    // Only the thread that opened it uses the connection, so SQLite need not lock around every
+    // call: reading a column is then a few instructions instead of a mutex round trip.
     const int rc =
-        sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(name.constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
@@ -102,6 +105,9 @@ sqlite3 *openConnection(const QString &path) {
         // Readers never block the writer in WAL mode; FULL makes each commit durable.
         run(db, "PRAGMA journal_mode=WAL");
         run(db, "PRAGMA synchronous=FULL");
+        // 8 MB of pages rather than 2 MB: a golfer's thousand rounds on a course lie on as
+        // many pages, and a second look at them then reads none from the file again.
+        run(db, "PRAGMA cache_size=-8192");
         registerNameRules(db);
     } catch (const Error &) {
         sqlite3_close(db);
@@ -261,8 +267,12 @@ bool Statement::step() {
 }
 
 QString Statement::text(int column) const {
+    return QString::fromUtf8(bytes(column));
+}
+
+QByteArrayView Statement::bytes(int column) const {
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement_, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(statement_, column));
+    return QByteArrayView(text, sqlite3_column_bytes(statement_, column));
 }
 
 qint64 Statement::integer(int column) const {

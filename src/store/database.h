@@ -2,6 +2,7 @@
 
 #include "error.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,6 +31,8 @@ class Statement {
     // The next result row: true while there is one.
     bool step();
     QString text(int column) const;
+    // The column's UTF-8 bytes, valid until the next step.
+    QByteArrayView bytes(int column) const;
     qint64 integer(int column) const;
     QStringList columnNames() const; // of the result rows
     void reset();                    // ready to run again, bindings kept

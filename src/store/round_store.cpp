@@ -4,16 +4,59 @@
 #include "schema.h"
 #include "sql_text.h"
 
+#include <array>
+
 namespace store {
 
 namespace {
 
-QStringList rowValues(const Statement &row, int first, int count) {
+// Nearly every value of a round is a whole number under 100 written without a leading zero.
+// Each such text is made once per query and shared by every value that holds it, instead of
+// one allocation per value: a round has 66 of them.
+class SharedFigures {
+  public:
+    QString text(const Statement &row, int column) {
+        const QByteArrayView bytes = row.bytes(column);
+        const int number = smallNumber(bytes);
+        if (number < 0) {
+            return QString::fromUtf8(bytes);
+        }
+        QString &shared = texts_[number];
+        if (shared.isNull()) {
+            shared = QString::fromLatin1(bytes);
+        }
+        return shared;
+    }
+
+  private:
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+    // "0" to "99" as written without a leading zero, otherwise -1.
+    static int smallNumber(QByteArrayView bytes) {
+        if (bytes.size() == 1 && isDigit(bytes[0])) {
+            return bytes[0] - '0';
+        }
+        if (bytes.size() == 2 && bytes[0] != '0' && isDigit(bytes[0]) && isDigit(bytes[1])) {
+            return (bytes[0] - '0') * 10 + (bytes[1] - '0');
+        }
+        return -1;
+    }
+
+    std::array<QString, 100> texts_;
+};
+
+QStringList rowValues(const Statement &row, int first, int count, SharedFigures &figures) {
     QStringList values;
+    values.reserve(count);
     for (int column = first; column < first + count; ++column) {
-        values << row.text(column);
+        values << figures.text(row, column);
     }
     return values;
+}
+
+QStringList rowValues(const Statement &row, int first, int count) {
+    SharedFigures figures;
+    return rowValues(row, first, count, figures);
 }
 
 // The row's columns in the order of the program's round record, found by name.
@@ -53,8 +96,8 @@ bool RoundStore::isEmpty() const {
     return !database_.prepare("SELECT 1 FROM rounds LIMIT 1").step();
 }
 
-QVector<core::Round> RoundStore::roundsOf(const QString &golferName,
-                                          const QString &courseName) const {
+void RoundStore::forEachRoundOf(const QString &golferName, const QString &courseName,
+                                const std::function<void(const core::Round &)> &use) const {
     // SQLite's trim() without a second argument removes spaces only, as the rule wants.
     const QByteArray sql = QStringLiteral("SELECT %1 FROM rounds WHERE trim(course_name) = ?1 "
                                           "AND trim(golfer_name) = ?2 ORDER BY rowid")
@@ -63,10 +106,17 @@ QVector<core::Round> RoundStore::roundsOf(const QString &golferName,
     Statement select = database_.prepare(sql.constData());
     select.bind(1, courseName);
     select.bind(2, golferName);
-    QVector<core::Round> rounds;
+    SharedFigures figures;
     while (select.step()) {
-        rounds << roundFromValues(rowValues(select, 0, roundColumns().size()));
+        use(roundFromValues(rowValues(select, 0, roundColumns().size(), figures)));
     }
+}
+
+QVector<core::Round> RoundStore::roundsOf(const QString &golferName,
+                                          const QString &courseName) const {
+    QVector<core::Round> rounds;
+    forEachRoundOf(golferName, courseName,
+                   [&rounds](const core::Round &round) { rounds.append(round); });
     return rounds;
 }
 
@@ -87,10 +137,11 @@ QVector<RoundRow> RoundStore::pageAfter(qint64 key, int limit) const {
     select.bind(1, key);
     select.bind(2, qint64(limit));
     const int columns = select.columnNames().size() - 1;
+    SharedFigures figures;
     QVector<RoundRow> rows;
     rows.reserve(limit);
     while (select.step()) {
-        rows.append({select.integer(0), rowValues(select, 1, columns)});
+        rows.append({select.integer(0), rowValues(select, 1, columns, figures)});
     }
     return rows;
 }

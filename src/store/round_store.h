@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -30,7 +31,10 @@ class RoundStore {
     void appendAll(const QVector<core::Round> &rounds);
     bool isEmpty() const;
     // Every round whose course and golfer names, spaces trimmed at both ends, equal the two
-    // names exactly, in table order.
+    // names exactly, in table order, handed to `use` one at a time.
+    void forEachRoundOf(const QString &golferName, const QString &courseName,
+                        const std::function<void(const core::Round &)> &use) const;
+    // The same rounds, all at once.
     QVector<core::Round> roundsOf(const QString &golferName, const QString &courseName) const;
 
     // The viewer's columns (the leading key first) and its rows a page at a time.
