@@ -57,8 +57,14 @@ struct BenchCommand {
 
 // The measures, each over the running program where it needs one (app::start done).
 Measure measureStartup(const QString &folder, int runs);
-Measure measureStatistics(const QString &folder, const QString &golfer, const QString &course,
-                          int runs);
+// The statistics again and again, and the first calculation, whose rounds are read from the
+// file rather than from SQLite's page cache.
+struct StatisticsMeasure {
+    Measure again;
+    double firstMs = 0;
+};
+StatisticsMeasure measureStatistics(const QString &folder, const QString &golfer,
+                                    const QString &course, int runs);
 Measure measureGolferDeletion(const QString &folder, int golfers, int runs);
 double measureRoundSave(int runs);
 double measureCourseSave(bool newCourse, int runs);
