@@ -192,6 +192,12 @@ class TestStore : public QObject {
         const QVector<store::RoundRow> rest = rounds.pageAfter(first.last().key, 10);
         QCOMPARE(QList<qsizetype>({first.size(), rest.size()}), QList<qsizetype>({3, 4}));
         QCOMPARE(rest.first().values.first(), "4");
+        // Figures read back exactly as typed, however near they come to a small number.
+        core::Round typed = roundOf("Bo", "Elm");
+        typed.front.strokes = {"0", "04", "99", "100", "9 ", "-1", "", "\u0662", "4"};
+        typed.back.putts[0] = "00";
+        rounds.append(typed);
+        QCOMPARE(rounds.roundsOf("Bo", "Elm"), QVector<core::Round>{typed});
         // Changes go to a log first, so that a killed writer leaves the file whole.
         store::Statement mode = folder.database().prepare("PRAGMA journal_mode");
         QVERIFY(mode.step());
