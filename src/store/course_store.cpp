@@ -1,6 +1,7 @@
 #include "course_store.h"
 
 #include "database.h"
+#include "row_values.h"
 #include "schema.h"
 #include "sql_text.h"
 
@@ -17,13 +18,10 @@ void CourseStore::reload() {
                                .toUtf8();
     Statement select = database_.prepare(sql.constData());
     select.bind(1, qint64(core::maxCourses));
+    SharedFigures figures;
     QVector<core::Course> courses;
     while (select.step()) {
-        QStringList values;
-        for (int column = 0; column < courseColumns().size(); ++column) {
-            values << select.text(column);
-        }
-        courses << courseFromValues(values);
+        courses.append(courseFromValues(rowValues(select, 0, courseColumns().size(), figures)));
     }
     courses_ = courses;
     emit changed();

@@ -1,58 +1,13 @@
 #include "round_store.h"
 
 #include "database.h"
+#include "row_values.h"
 #include "schema.h"
 #include "sql_text.h"
-
-#include <array>
 
 namespace store {
 
 namespace {
-
-// Nearly every value of a round is a whole number under 100 written without a leading zero.
-// Each such text is made once per query and shared by every value that holds it, instead of
-// one allocation per value: a round has 66 of them.
-class SharedFigures {
-  public:
-    QString text(const Statement &row, int column) {
-        const QByteArrayView bytes = row.bytes(column);
-        const int number = smallNumber(bytes);
-        if (number < 0) {
-            return QString::fromUtf8(bytes);
-        }
-        QString &shared = texts_[number];
-        if (shared.isNull()) {
-            shared = QString::fromLatin1(bytes);
-        }
-        return shared;
-    }
-
-  private:
-    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-    // "0" to "99" as written without a leading zero, otherwise -1.
-    static int smallNumber(QByteArrayView bytes) {
-        if (bytes.size() == 1 && isDigit(bytes[0])) {
-            return bytes[0] - '0';
-        }
-        if (bytes.size() == 2 && bytes[0] != '0' && isDigit(bytes[0]) && isDigit(bytes[1])) {
-            return (bytes[0] - '0') * 10 + (bytes[1] - '0');
-        }
-        return -1;
-    }
-
-    std::array<QString, 100> texts_;
-};
-
-QStringList rowValues(const Statement &row, int first, int count, SharedFigures &figures) {
-    QStringList values;
-    values.reserve(count);
-    for (int column = first; column < first + count; ++column) {
-        values << figures.text(row, column);
-    }
-    return values;
-}
 
 QStringList rowValues(const Statement &row, int first, int count) {
     SharedFigures figures;

@@ -1,7 +1,10 @@
 #include "ui/pictures.h"
 
+#include <QImage>
 #include <QPixmapCache>
+#include <QResource>
 #include <array>
+#include <cstring>
 
 // The resource lives in this static library; registering it here keeps the linker from
 // dropping it. Qt's macro must be used outside any namespace.
@@ -18,13 +21,29 @@ constexpr std::array<const char *, pictureListSize> listPictureFiles = {
     "banner_fairway",  "banner_tee", "banner_bag", "banner_putting",
     "banner_clubhouse"};
 
-QPixmap storedPicture(const QString &file) {
-    const QString path = QStringLiteral(":/pictures/%1.png").arg(file);
+// The pixels the build stored: width and height, then the rows in premultiplied ARGB32.
+QImage storedPixels(const QResource &stored) {
+    quint32 size[2] = {0, 0};
+    if (stored.size() < qint64(sizeof size)) {
+        return QImage();
+    }
+    std::memcpy(size, stored.data(), sizeof size);
+    QImage picture(static_cast<int>(size[0]), static_cast<int>(size[1]),
+                   QImage::Format_ARGB32_Premultiplied);
+    if (stored.size() != qint64(sizeof size) + picture.sizeInBytes()) {
+        return QImage();
+    }
+    std::memcpy(picture.bits(), stored.data() + sizeof size, picture.sizeInBytes());
+    return picture;
+}
+
+QPixmap storedPicture(const QString &name) {
+    const QString path = QStringLiteral(":/pictures/%1.pixels").arg(name);
     QPixmap picture;
     if (QPixmapCache::find(path, &picture))
         return picture;
     registerPictureResource();
-    picture.load(path);
+    picture = QPixmap::fromImage(storedPixels(QResource(path)));
     QPixmapCache::insert(path, picture);
     return picture;
 }

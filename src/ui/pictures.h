@@ -4,7 +4,7 @@
 
 namespace ui {
 
-// The pictures of the program: drawn in SVG (src/ui/pictures), turned into PNG at their
+// The pictures of the program: drawn in SVG (src/ui/pictures), turned into pixels at their
 // designed sizes when the program is built.
 
 // The main menu's picture list by 1-based position: button faces (1 About, 2 Golfer,

@@ -139,7 +139,7 @@ class TestUi : public QObject {
         QTRY_COMPARE(log.last(), QString("frmMain"));
     }
 
-    // The pictures come from PNG files made when Parlivo is built.
+    // The pictures come from pixels drawn when Parlivo is built.
     void everyPictureIsThereAtItsSize() {
         for (int position = 1; position <= ui::pictureListSize; ++position) {
             QCOMPARE(ui::listPicture(position).size(), QSize(85, 122));

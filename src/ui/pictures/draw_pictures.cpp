@@ -1,6 +1,10 @@
-// Build tool: draws each SVG picture at its own size into a PNG of the same name, and writes a
-// resource file listing them. Usage: parlivo_svg_to_png OUT_FOLDER SVG...
+// Build tool: draws each SVG picture at its own size and stores its pixels as Parlivo shows
+// them, and writes a resource file listing them. Usage: parlivo_draw_pictures OUT_FOLDER SVG...
+//
+// A stored picture is its width and height (two 32-bit numbers in the machine's order), then
+// its rows in QImage's premultiplied ARGB32 format: showing one needs no decoding at all.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,17 +14,25 @@
 
 namespace {
 
-bool drawAsPng(const QString &svg, const QString &png) {
+QImage drawn(const QString &svg) {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid()) {
-        return false;
+        return QImage();
     }
     QImage picture(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     renderer.render(&painter);
-    painter.end();
-    return picture.save(png);
+    return picture;
+}
+
+bool storePixels(const QImage &picture, const QString &path) {
+    QFile file(path);
+    const quint32 size[] = {quint32(picture.width()), quint32(picture.height())};
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char *>(size), sizeof size) == sizeof size &&
+           file.write(reinterpret_cast<const char *>(picture.constBits()), picture.sizeInBytes()) ==
+               picture.sizeInBytes();
 }
 
 } // namespace
@@ -32,12 +44,13 @@ int main(int argc, char *argv[]) {
     const QDir out(args.value(0));
     QString resources = QStringLiteral("<RCC>\n<qresource prefix=\"/pictures\">\n");
     for (const QString &svg : args.mid(1)) {
-        const QString png = QFileInfo(svg).completeBaseName() + QStringLiteral(".png");
-        if (!drawAsPng(svg, out.filePath(png))) {
+        const QString stored = QFileInfo(svg).completeBaseName() + QStringLiteral(".pixels");
+        const QImage picture = drawn(svg);
+        if (picture.isNull() || !storePixels(picture, out.filePath(stored))) {
             QTextStream(stderr) << "cannot draw " << svg << '\n';
             return 1;
         }
-        resources += QStringLiteral("    <file>%1</file>\n").arg(png);
+        resources += QStringLiteral("    <file>%1</file>\n").arg(stored);
     }
     resources += QStringLiteral("</qresource>\n</RCC>\n");
     QFile list(out.filePath(QStringLiteral("pictures.qrc")));
