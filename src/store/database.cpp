@@ -105,9 +105,11 @@ sqlite3 *openConnection(const QString &path) {
         // Readers never block the writer in WAL mode; FULL makes each commit durable.
         run(db, "PRAGMA journal_mode=WAL");
         run(db, "PRAGMA synchronous=FULL");
-        // 8 MB of pages rather than 2 MB: a golfer's thousand rounds on a course lie on as
-        // many pages, and a second look at them then reads none from the file again.
-        run(db, "PRAGMA cache_size=-8192");
+        // 512 KB of pages rather than 2 MB. A golfer's thousand rounds on a course lie on as
+        // many pages, which no cache of a sensible size keeps for the next golfer; a page read
+        // again from the system's file cache costs less than the fresh memory a larger cache
+        // takes to hold it.
+        run(db, "PRAGMA cache_size=-512");
         registerNameRules(db);
     } catch (const Error &) {
         sqlite3_close(db);
