@@ -85,21 +85,8 @@ void run(sqlite3 *db, const char *sql) {
     }
 }
 
-// One connection to the file, set up for safe writes. Throws Error.
-sqlite3 *openConnection(const QString &path) {
-    sqlite3 *db = nullptr;
-    const QByteArray name = QFile::encodeName(path);
-    // Only the thread that opened it uses the connection, so SQLite need not lock around every
-    // call: reading a column is then a few instructions instead of a mutex round trip.
-    const int rc =
-        sqlite3_open_v2(name.constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close(db);
-        throw Error(unusableFileText(path, message));
-    }
-    guardConnection(db);
+// Sets an open connection up for safe writes; closes it and throws Error when it cannot.
+void setUpForWrites(sqlite3 *db) {
     sqlite3_busy_timeout(db, busyWaitMs);
     try {
         // Readers never block the writer in WAL mode; FULL makes each commit durable.
@@ -115,13 +102,32 @@ sqlite3 *openConnection(const QString &path) {
         sqlite3_close(db);
         throw;
     }
+}
+
+// Only the thread that opened it uses a connection, so SQLite need not lock around every
+// call: reading a column is then a few instructions instead of a mutex round trip.
+int openFile(const QString &path, int flags, sqlite3 **db) {
+    return sqlite3_open_v2(QFile::encodeName(path).constData(), db, flags | SQLITE_OPEN_NOMUTEX,
+                           nullptr);
+}
+
+// A new file's connection, set up for safe writes. Throws Error.
+sqlite3 *openNewFile(const QString &path) {
+    sqlite3 *db = nullptr;
+    if (openFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &db) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        throw Error(unusableFileText(path, message));
+    }
+    guardConnection(db);
+    setUpForWrites(db);
     return db;
 }
 
 void createDatabase(const QString &path) {
     const QString draft = path + QStringLiteral(".new");
     QFile::remove(draft);
-    sqlite3 *db = openConnection(draft);
+    sqlite3 *db = openNewFile(draft);
     try {
         run(db, "BEGIN");
         createTables(db);
@@ -160,23 +166,20 @@ QString accessProblem(sqlite3 *db) {
     return QString();
 }
 
-// Reads the schema and takes the write lock once, so that every kind of unusable file is
-// found before anything is written.
-void checkDatabase(const QString &path) {
+// Opens the file, reads the schema and takes the write lock once, so that every kind of
+// unusable file is found before anything is written. Returns the connection. Throws Error.
+sqlite3 *openCheckedFile(const QString &path) {
     sqlite3 *db = nullptr;
     const bool logWaiting = QFileInfo::exists(path + QStringLiteral("-wal"));
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK) {
+    if (openFile(path, SQLITE_OPEN_READWRITE, &db) != SQLITE_OK) {
         sqlite3_close(db);
         throw Error(unusableFileText(path, QStringLiteral("The file cannot be opened.")));
     }
     guardConnection(db);
     sqlite3_busy_timeout(db, lockProbeMs);
-    if (logWaiting) {
-        // Changes waiting in the file's log stay there: a file that is refused must be left
-        // exactly as it was found, whichever program wrote the log.
-        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    }
+    // Changes waiting in the file's log stay there while the file is checked: a file that is
+    // refused must be left exactly as it was found, whichever program wrote the log.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, logWaiting ? 1 : 0, nullptr);
     const QString problem = accessProblem(db);
     try {
         if (problem.isEmpty()) {
@@ -186,13 +189,15 @@ void checkDatabase(const QString &path) {
         sqlite3_close(db);
         throw;
     }
-    sqlite3_close(db);
     if (!problem.isEmpty()) {
+        sqlite3_close(db);
         throw Error(unusableFileText(path, problem));
     }
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    return db;
 }
 
-// Creates the file when it is missing, or checks that it can be used.
+// Creates the file when it is missing, or checks what can be seen of it without opening it.
 void prepareFile(const QString &folder, const QString &path) {
     const QFileInfo file(path);
     if (!hasWritePermission(folder)) {
@@ -216,7 +221,14 @@ void prepareFile(const QString &folder, const QString &path) {
     if (!hasWritePermission(path)) {
         throw Error(unusableFileText(path, QStringLiteral("The file is read-only.")));
     }
-    checkDatabase(path);
+}
+
+// The connection to the file in the folder, checked and set up for safe writes. Throws Error.
+sqlite3 *openDatabase(const QString &folder, const QString &path) {
+    prepareFile(folder, path);
+    sqlite3 *db = openCheckedFile(path);
+    setUpForWrites(db);
+    return db;
 }
 
 } // namespace
@@ -294,8 +306,7 @@ void Statement::reset() {
 }
 
 Database::Database(const QString &folder) : path_(QDir(folder).filePath(databaseFileName)) {
-    prepareFile(folder, path_);
-    db_ = openConnection(path_);
+    db_ = openDatabase(folder, path_);
 }
 
 Database::~Database() {
