@@ -224,6 +224,9 @@ class TestScorecard : public QObject {
         QCOMPARE(headers.mid(2, 24).join('|'), "Name|Course|Date| 1| 2| 3| 4| 5| 6| 7| 8| 9|IN|"
                                                "h10|h11|h12|h13|h14|h15|h16|h17|h18| OUT|TOT");
         QCOMPARE(shown, "--" + QString(24, 'x') + QString(42, '-'));
+        // Front-nine holes all sized on one narrow sample; the back nine's a little wider.
+        QVERIFY(grid->columnWidth(5) == grid->columnWidth(13) &&
+                grid->columnWidth(13) < grid->columnWidth(15));
         const QBrush buttonFace = QGuiApplication::palette().brush(QPalette::Button);
         const int page = rounds::PriorRoundsModel::pageSize;
         for (int row : {rounds - 1, 0, page + 1, 5 * page + 3, rounds - 2, 5, 1}) {
