@@ -203,39 +203,25 @@ class TestCore : public QObject {
     }
 
     void holeResultsAgainstPar_data() {
-        QTest::addColumn<QString>("strokes");
-        QTest::addColumn<QString>("par");
-        QTest::addColumn<int>("result"); // -1: not counted
-        QTest::newRow("albatross") << "2"
-                                   << "5" << int(HoleResult::EagleOrBetter);
-        QTest::newRow("ace on a par 4") << "1"
-                                        << "4" << int(HoleResult::EagleOrBetter);
-        QTest::newRow("birdie") << "3"
-                                << "4" << int(HoleResult::Birdie);
-        QTest::newRow("par") << "4"
-                             << "4" << int(HoleResult::Par);
-        QTest::newRow("half to even") << "4.5"
-                                      << "4" << int(HoleResult::Par);
-        QTest::newRow("bogey") << "5 "
-                               << "4" << int(HoleResult::Bogey);
-        QTest::newRow("double bogey") << "6"
-                                      << "4" << int(HoleResult::DoubleBogey);
-        QTest::newRow("triple bogey") << "7"
-                                      << "4" << int(HoleResult::TripleBogeyOrWorse);
-        QTest::newRow("no par stored") << "3"
-                                       << "" << int(HoleResult::TripleBogeyOrWorse);
-        QTest::newRow("no strokes") << ""
-                                    << "4" << -1;
-        QTest::newRow("a word") << "x5"
-                                << "4" << -1;
+        QTest::addColumn<QStringList>("hole"); // strokes, par
+        QTest::addColumn<int>("result");       // -1: not counted
+        QTest::newRow("albatross") << QStringList{"2", "5"} << int(HoleResult::EagleOrBetter);
+        QTest::newRow("ace on a par 4") << QStringList{"1", "4"} << int(HoleResult::EagleOrBetter);
+        QTest::newRow("birdie") << QStringList{"3", "4"} << int(HoleResult::Birdie);
+        QTest::newRow("half to even") << QStringList{"4.5", "4"} << int(HoleResult::Par);
+        QTest::newRow("bogey") << QStringList{"5 ", "4"} << int(HoleResult::Bogey);
+        QTest::newRow("double bogey") << QStringList{"6", "4"} << int(HoleResult::DoubleBogey);
+        QTest::newRow("triple") << QStringList{"7", "4"} << int(HoleResult::TripleBogeyOrWorse);
+        QTest::newRow("no par") << QStringList{"3", ""} << int(HoleResult::TripleBogeyOrWorse);
+        QTest::newRow("no strokes") << QStringList{"", "4"} << -1;
+        QTest::newRow("a word") << QStringList{"x5", "4"} << -1;
     }
     void holeResultsAgainstPar() {
-        QFETCH(QString, strokes);
-        QFETCH(QString, par);
+        QFETCH(QStringList, hole);
         QFETCH(int, result);
         Round round = Round::zeroed();
-        round.back.strokes[3] = strokes;
-        round.back.pars[3] = par;
+        round.back.strokes[3] = hole.at(0);
+        round.back.pars[3] = hole.at(1);
         std::array<int, holeResultCount> expected{};
         if (result >= 0) {
             expected[result] = 1;
@@ -250,16 +236,13 @@ class TestCore : public QObject {
             rounds.last().strokesTotal = total;
             rounds.last().date = QString("6/%1/2024").arg(rounds.size());
         }
-        QStringList dates;
-        QList<double> strokes, averages;
+        QStringList points; // date, strokes, the average of the last five
         for (const TrendPoint &point : scoringTrend(rounds)) {
-            dates << point.date;
-            strokes << point.strokes;
-            averages << point.recentAverage;
+            points
+                << QString("%1 %2 %3").arg(point.date).arg(point.strokes).arg(point.recentAverage);
         }
-        QCOMPARE(dates.join(' '), "6/1/2024 6/3/2024 6/4/2024 6/5/2024 6/6/2024 6/7/2024");
-        QCOMPARE(strokes, QList<double>({80, 90, 85, 75, 70, 95}));
-        QCOMPARE(averages, QList<double>({80, 85, 85, 82.5, 80, 83}));
+        QCOMPARE(points, QStringList({"6/1/2024 80 80", "6/3/2024 90 85", "6/4/2024 85 85",
+                                      "6/5/2024 75 82.5", "6/6/2024 70 80", "6/7/2024 95 83"}));
     }
 
     void csvReadsBackWhatItWrites() {
@@ -290,8 +273,7 @@ class TestCore : public QObject {
         QTest::addColumn<QString>("problem");
         QTest::newRow("line feeds, the last one left out")
             << QByteArray("a,b\nc,") << "a|b/c|" << 0 << "";
-        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf"
-                                                       "a\r\n")
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf") + "a\r\n"
                                          << "a" << 0 << "";
         QTest::newRow("empty line") << QByteArray("a\r\n\r\nb") << "a//b" << 0 << "";
         QTest::newRow("carriage return alone") << QByteArray("a\rb\r\n") << "a\rb" << 0 << "";

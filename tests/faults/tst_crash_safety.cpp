@@ -1,13 +1,14 @@
 // Kills a Parlivo process that keeps saving at random instants; after every kill the file must
 // be sound and hold what a run without kills makes of the saves reported done. The writer (this
 // binary with --writer) reports "begin" and the save before each save and "done" after it.
-// PARLIVO_KILLS sets the number of kills (200 by default), PARLIVO_KILL_SEED the seed.
+// 200 kills by default.
 #include "app/startup.h"
 #include "store/course_store.h"
 #include "store/database.h"
 #include "store/golfer_store.h"
 #include "store/round_store.h"
 #include "store/schema.h"
+#include "support/kill_settings.h"
 #include "support/test_helpers.h"
 
 #include <QtTest>
@@ -126,13 +127,8 @@ class TestCrashSafety : public QObject {
 
   private slots:
     void killedWritersLoseNothingSavedAndLeaveNothingHalfWritten() {
-        int kills = qEnvironmentVariableIntValue("PARLIVO_KILLS");
-        kills = kills > 0 ? kills : 200;
-        const QString seedText = qEnvironmentVariable("PARLIVO_KILL_SEED");
-        const quint32 seed =
-            seedText.isEmpty() ? QRandomGenerator::global()->generate() : seedText.toUInt();
-        QRandomGenerator random(seed);
-        qInfo("PARLIVO_KILL_SEED=%u", seed);
+        const int kills = killCount(200);
+        QRandomGenerator random = killRandom();
         QTemporaryDir folder, unkilled; // the unkilled run makes every save reported done
         const QString report = folder.filePath("report.txt");
         store::Database{folder.path()};

@@ -1,37 +1,33 @@
 // Kills Parlivo at random instants of a start-up over a file made before the rounds index
 // existed, so that many kills land while the index is built. After every kill the file must be
 // sound (the integrity check also checks every index against its table), hold every round, and
-// the next start must build the index. The child is this binary with --start. PARLIVO_KILLS
-// sets the number of kills (20 by default), PARLIVO_KILL_SEED the seed.
+// the next start must build the index. The child is this binary with --start; 20 kills by default.
 #include "app/startup.h"
 #include "core/sample_data.h"
 #include "store/course_store.h"
 #include "store/database.h"
 #include "store/round_store.h"
+#include "support/kill_settings.h"
 #include "support/test_helpers.h"
 #include "support/unusable_files.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QThread>
 #include <QtTest>
+
+using namespace testing;
 
 namespace {
 
 constexpr int roundsInFile = 60000;
 
 bool hasRoundsIndex(const QString &path) {
-    for (const QStringList &entry : testing::storedRows(path, "sqlite_master")) {
-        if (entry.value(0) == "index" && entry.value(1) == "rounds_by_golfer_and_course") {
-            return true;
-        }
-    }
-    return false;
+    return storedColumn(path, "sqlite_master", 1).contains("rounds_by_golfer_and_course");
 }
 
-void makeFileWithoutIndex(const QString &folder) {
+void makeFileWithoutIndex(const QString &folder, const QString &path) {
     store::Database database(folder);
     store::CourseStore courses(database);
     courses.addCourse(core::sampleCourse(0));
@@ -41,11 +37,7 @@ void makeFileWithoutIndex(const QString &folder) {
                                     "05/12/2026", round);
     }
     store::RoundStore(database).appendAll(rounds);
-}
-
-qint64 roundsStored(const QString &folder) {
-    store::Database database(folder);
-    return store::RoundStore(database).count();
+    runSql(path, "DROP INDEX rounds_by_golfer_and_course");
 }
 
 // Starts Parlivo over the folder; `killAfterMs` < 0 lets it finish. The time it ran.
@@ -69,27 +61,21 @@ class TestIndexKills : public QObject {
 
   private slots:
     void killsWhileTheIndexIsBuiltLoseNothing() {
-        int kills = qEnvironmentVariableIntValue("PARLIVO_KILLS");
-        kills = kills > 0 ? kills : 20;
-        const QString seedText = qEnvironmentVariable("PARLIVO_KILL_SEED");
-        const quint32 seed =
-            seedText.isEmpty() ? QRandomGenerator::global()->generate() : seedText.toUInt();
-        QRandomGenerator random(seed);
-        qInfo("PARLIVO_KILL_SEED=%u", seed);
+        const int kills = killCount(20);
+        QRandomGenerator random = killRandom();
         QTemporaryDir folder;
-        makeFileWithoutIndex(folder.path());
         const QString path = folder.filePath(QLatin1String(store::databaseFileName));
-        testing::runSql(path, "DROP INDEX rounds_by_golfer_and_course");
+        makeFileWithoutIndex(folder.path(), path);
 
         const qint64 wholeStartMs = runStart(folder.path(), -1);
         QVERIFY(hasRoundsIndex(path));
         int builtBeforeKill = 0;
         for (int kill = 0; kill < kills; ++kill) {
-            testing::runSql(path, "DROP INDEX IF EXISTS rounds_by_golfer_and_course");
+            runSql(path, "DROP INDEX IF EXISTS rounds_by_golfer_and_course");
             runStart(folder.path(), random.bounded(int(wholeStartMs) + 1));
-            QCOMPARE(testing::storedRows(path, "pragma_integrity_check"),
-                     QList<QStringList>{{"ok"}});
-            QCOMPARE(roundsStored(folder.path()), qint64(roundsInFile));
+            QCOMPARE(storedRows(path, "pragma_integrity_check"), QList<QStringList>{{"ok"}});
+            store::Database database(folder.path());
+            QCOMPARE(store::RoundStore(database).count(), qint64(roundsInFile));
             builtBeforeKill += hasRoundsIndex(path);
         }
         runStart(folder.path(), -1);

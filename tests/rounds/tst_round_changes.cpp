@@ -11,7 +11,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTableView>
-#include <map>
 #include <memory>
 
 using namespace testing;
@@ -45,17 +44,6 @@ ShownMessage changedElsewhere(const QString &title) {
     return okBox("This round was changed or deleted in another Parlivo after the table was shown, "
                  "so it was left as it is there. The table now shows the rounds as they are.",
                  title, QMessageBox::Information);
-}
-
-// The texts of the named controls ("lblf9 cboGolfer"), blank-separated.
-QString texts(const QWidget *window, const QString &names) {
-    QStringList texts;
-    for (const QString &name : names.split(' ')) {
-        auto *list = window->findChild<QComboBox *>(name);
-        texts << (list ? list->currentText()
-                       : window->findChild<QObject *>(name)->property("text").toString());
-    }
-    return texts.join(' ');
 }
 
 } // namespace
@@ -139,26 +127,23 @@ class TestRoundChanges : public QObject {
         act(0, nullptr, Qt::Key_Return);
         QDialog *window = correction();
         QVERIFY(window && window->isVisible() && window->windowModality() == Qt::WindowModal);
-        QCOMPARE(texts(window, "lblCourse cboGolfer txtDate strokes(0) strokes(17) lblPar(17) "
-                               "lblf9 lblb9 lbltotal lblputtot lblptot"),
+        QCOMPARE(shownTexts(window, "lblCourse cboGolfer txtDate strokes(0) strokes(17) lblPar(17) "
+                                    "lblf9 lblb9 lbltotal lblputtot lblptot"),
                  "Cedar Hollow Ann 4/12/2024 4 5 4 36 45 81 36 72");
         QCOMPARE(entries(window->findChild<QComboBox *>("cboGolfer")), QStringList({"Ann", "Bob"}));
         type("strokes(0)", "7x");
         type("putts(17)", "3");
-        QCOMPARE(texts(window, "strokes(0) lblf9 lbltotal lblputb9 lblputtot"), "7 39 84 19 37");
+        QCOMPARE(shownTexts(window, "strokes(0) lblf9 lbltotal lblputb9 lblputtot"),
+                 "7 39 84 19 37");
         pick(window->findChild<QComboBox *>("cboGolfer"), "Bob");
         window->findChild<QLineEdit *>("txtDate")->setText("4/13/2024");
         closeCorrection("cmdSave");
 
         QStringList corrected = before.at(0); // key, golfer, course, date, h1, f9, total, put18..
-        for (const auto &[column, text] : std::map<int, QString>{{1, "Bob"},
-                                                                 {3, "4/13/2024"},
-                                                                 {4, "7"},
-                                                                 {13, "39"},
-                                                                 {24, "84"},
-                                                                 {64, "3"},
-                                                                 {65, "19"},
-                                                                 {66, "37"}}) {
+        const QList<std::pair<int, QString>> changes{{1, "Bob"}, {3, "4/13/2024"}, {4, "7"},
+                                                     {13, "39"}, {24, "84"},       {64, "3"},
+                                                     {65, "19"}, {66, "37"}};
+        for (const auto &[column, text] : changes) {
             corrected[column] = text;
         }
         QCOMPARE(stored(), QList<QStringList>({corrected, before.at(1), before.at(2)}));
@@ -178,7 +163,7 @@ class TestRoundChanges : public QObject {
             QTest::keyClick(correction()->findChild<QWidget *>("putts(8)"), Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget()->objectName(), "cmdSave");
             type("strokes(0)", "9");
-            QCOMPARE(texts(correction(), "lblf9 lbltotal"), "33 33");
+            QCOMPARE(shownTexts(correction(), "lblf9 lbltotal"), "33 33");
             closeCorrection(way);
             QCOMPARE(stored(), before);
         }
